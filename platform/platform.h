@@ -1,0 +1,24 @@
+#pragma once
+// Everything the agent reaches of the OS, one port each. A backend
+// (platform/win32 or platform/portable) supplies the implementations; the
+// platform-neutral code only ever sees these interfaces.
+
+#include "platform/clock.h"
+#include "platform/debug_output.h"
+#include "platform/desktop.h"
+#include "platform/folders.h"
+#include "platform/libraries.h"
+#include "platform/single_instance.h"
+
+namespace platform {
+
+struct Platform {
+    Clock& clock;
+    Desktop& desktop;
+    DebugOutput& debug;
+    SingleInstance& instances;
+    Folders& folders;
+    Libraries& libraries;
+};
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+#pragma once
+// An in-process desktop: windows registered by title, one message queue for
+// the windows of this process, posting from any thread, and peer windows that
+// stand for other programs and record what is posted to them.
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "platform/desktop.h"
+
+namespace platform::portable {
+
+struct PostedMessage {
+    std::uint32_t message = 0;
+    WParam wParam = 0;
+    LParam lParam = 0;
+    bool operator==(const PostedMessage&) const = default;
+};
+
+class Desktop final : public platform::Desktop {
+public:
+    WindowHandle FindWindowByTitle(std::u16string_view title) override;
+    bool Post(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override;
+    WindowHandle CreateWindow(const WindowSpec& spec, WindowProcedure& procedure) override;
+    LResult DefaultProcessing(WindowHandle window, std::uint32_t message, WParam wParam,
+                              LParam lParam) override;
+    void SetTitle(WindowHandle window, std::u16string_view title) override;
+    void SetExtendedStyle(WindowHandle window, std::uint32_t extendedStyle) override;
+    int RunMessageLoop() override;
+    void PostQuit(int exitCode) override;
+
+    // A window of another program; what is posted to it is recorded, in order.
+    WindowHandle AddPeerWindow(std::u16string title);
+    void RemovePeerWindow(WindowHandle window);
+    std::vector<PostedMessage> ReceivedBy(WindowHandle window) const;
+
+    // Delivers the queued messages on the calling thread, including those that
+    // their handling posts, until the queue is empty. Returns how many.
+    std::size_t DispatchPending();
+
+    // Blocks until a message is queued or the time-out passes; true if one is.
+    bool WaitForMessage(std::chrono::milliseconds timeout);
+
+    std::optional<int> QuitCode() const;
+    std::size_t CountWindowsTitled(std::u16string_view title) const;
+    std::optional<std::uint32_t> ExtendedStyleOf(WindowHandle window) const;
+
+    // The next CreateWindow fails as if the system refused it.
+    void RefuseNextCreation() { refuseNextCreation_ = true; }
+
+private:
+    struct Window {
+        std::u16string title;
+        WindowProcedure* procedure = nullptr;  // null for a peer
+        std::uint32_t extendedStyle = 0;
+        std::vector<PostedMessage> received;
+    };
+    struct Queued {
+        WindowHandle window;
+        PostedMessage message;
+    };
+
+    WindowProcedure* ProcedureOf(WindowHandle window) const;
+    void Destroy(WindowHandle window);
+    bool DispatchOne();
+
+    mutable std::mutex mutex_;
+    std::condition_variable queued_;
+    std::map<WindowHandle, Window> windows_;
+    std::deque<Queued> queue_;
+    WindowHandle nextHandle_ = 0x10000;
+    std::optional<int> quitCode_;
+    bool refuseNextCreation_ = false;
+};
+
+}  // namespace platform::portable
