@@ -1,0 +1,1 @@
+// removed when the first backend source lands
