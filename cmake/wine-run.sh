@@ -9,15 +9,20 @@ export WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 mkdir -p "$(dirname "$WINEPREFIX")"
+
+# The server is started here, detached from our output: one started by wine
+# itself would inherit the caller's pipes and keep a test runner waiting.
+# It stays up 30 s after its last program, so the next start is fast.
+start_server() { wineserver -p 30 </dev/null >/dev/null 2>&1 || true; }
+
+start_server
 (
   flock 9
   if [ ! -f "$WINEPREFIX/.gm-ready" ]; then
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-    wineserver -w
     touch "$WINEPREFIX/.gm-ready"
   fi
 ) 9>"$WINEPREFIX.lock"
-# Keep the server alive between the programs of one test run.
-wineserver -p 30 2>/dev/null || true
+start_server
 exec wine "$@"

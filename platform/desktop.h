@@ -48,7 +48,7 @@ public:
     // icon) that is never shown. The creation messages, WM_CREATE among them,
     // reach the procedure before this returns, with the new handle. 0 when
     // creation failed, also when WM_CREATE answered -1.
-    virtual WindowHandle CreateWindow(const WindowSpec& spec, WindowProcedure& procedure) = 0;
+    virtual WindowHandle CreateHiddenWindow(const WindowSpec& spec, WindowProcedure& procedure) = 0;
 
     // What the system does with a message the window does not handle itself:
     // WM_CLOSE destroys the window (WM_DESTROY, then WM_NCDESTROY reach its

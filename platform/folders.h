@@ -17,7 +17,7 @@ public:
     // value when the system cannot name it.
     virtual std::optional<std::u16string> RoamingAppData() = 0;
 
-    // True when a file (not a folder) exists at exactly this path.
+    // True when something, file or folder, exists at exactly this path.
     virtual bool FileExists(std::u16string_view path) = 0;
 };
 

@@ -3,7 +3,7 @@
 #include "platform/window_messages.h"
 
 bool CWnd::CreateEx(const platform::WindowSpec& spec) {
-    return desktop_.CreateWindow(spec, *this) != 0;
+    return desktop_.CreateHiddenWindow(spec, *this) != 0;
 }
 
 platform::LResult CWnd::WindowProc(std::uint32_t, platform::WParam, platform::LParam) {

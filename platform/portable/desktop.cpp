@@ -25,7 +25,7 @@ bool Desktop::Post(WindowHandle window, std::uint32_t message, WParam wParam, LP
     return true;
 }
 
-WindowHandle Desktop::CreateWindow(const WindowSpec& spec, WindowProcedure& procedure) {
+WindowHandle Desktop::CreateHiddenWindow(const WindowSpec& spec, WindowProcedure& procedure) {
     WindowHandle handle = 0;
     {
         std::lock_guard lock(mutex_);

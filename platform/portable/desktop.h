@@ -26,7 +26,7 @@ class Desktop final : public platform::Desktop {
 public:
     WindowHandle FindWindowByTitle(std::u16string_view title) override;
     bool Post(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override;
-    WindowHandle CreateWindow(const WindowSpec& spec, WindowProcedure& procedure) override;
+    WindowHandle CreateHiddenWindow(const WindowSpec& spec, WindowProcedure& procedure) override;
     LResult DefaultProcessing(WindowHandle window, std::uint32_t message, WParam wParam,
                               LParam lParam) override;
     void SetTitle(WindowHandle window, std::u16string_view title) override;
@@ -50,7 +50,7 @@ public:
     std::size_t CountWindowsTitled(std::u16string_view title) const;
     std::optional<std::uint32_t> ExtendedStyleOf(WindowHandle window) const;
 
-    // The next CreateWindow fails as if the system refused it.
+    // The next CreateHiddenWindow fails as if the system refused it.
     void RefuseNextCreation() { refuseNextCreation_ = true; }
 
 private:

@@ -8,7 +8,7 @@ namespace platform::portable {
 
 bool Folders::FileExists(std::u16string_view path) {
     std::error_code error;
-    return std::filesystem::is_regular_file(NativePath(path), error);
+    return std::filesystem::exists(NativePath(path), error);
 }
 
 }  // namespace platform::portable

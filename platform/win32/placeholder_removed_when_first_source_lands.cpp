@@ -1,1 +1,0 @@
-// removed when the first backend source lands

@@ -1,0 +1,24 @@
+#pragma once
+// The ports on the real system, gathered into the platform the agent runs on.
+
+#include "platform/platform.h"
+#include "platform/win32/desktop.h"
+#include "platform/win32/system_services.h"
+
+namespace platform::win32 {
+
+class SystemPlatform {
+public:
+    Platform& Ports() { return ports_; }
+
+private:
+    SystemClock clock_;
+    Desktop desktop_;
+    DebuggerOutput debug_;
+    KernelMutexes instances_;
+    ShellFolders folders_;
+    DynamicLibraries libraries_;
+    Platform ports_{clock_, desktop_, debug_, instances_, folders_, libraries_};
+};
+
+}  // namespace platform::win32

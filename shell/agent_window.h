@@ -1,0 +1,63 @@
+#pragma once
+// CMyWnd: the hidden agent window. It owns all of the agent's state and
+// answers every event; each handler runs on the window's thread to completion.
+
+#include <cstdint>
+#include <string>
+
+#include "config/records.h"
+#include "platform/framework/cwnd.h"
+#include "platform/platform.h"
+
+class CMyWnd : public CWnd {
+public:
+    explicit CMyWnd(platform::Platform& platform);
+    ~CMyWnd() override;
+
+    // Creates the hidden window; the start-up sequence runs before it returns.
+    virtual bool CreateAgentWindow();
+
+    // Start-up and end (WM_CREATE, WM_DESTROY).
+    int OnCreate();
+    void OnDestroy();
+
+    // Reads the configuration file into Configuration, SavedConfiguration and ActiveProfile.
+    void LoadConfiguration();
+
+    // Reads the mouse's stored profile into ActiveProfile and the file; nonzero
+    // when the mouse answered.
+    int ReadBackProfile();
+
+    // Starts the configuration program unless its window exists.
+    void LaunchCompanion();
+
+    // Adds the notification-area icon unless it is shown / removes it if it is.
+    int ShowTrayIcon();
+    void RemoveTrayIcon();
+
+    // Applies ActiveProfile's pointer settings to the system.
+    void RefreshPointerSettings();
+
+    // The state the handlers share.
+    std::u16string ConfigPath;  // empty when no usable path exists: no file is touched
+    ConfigDocument Configuration{};
+    ConfigDocument SavedConfiguration{};
+    ProfileRecord ActiveProfile{};
+    std::uint32_t lastReadBackTick = 0;
+
+protected:
+    platform::LResult WindowProc(std::uint32_t message, platform::WParam wParam,
+                                 platform::LParam lParam) override;
+
+private:
+    void BuildConfigPath();
+    void StartDeviceLink();
+    void FillTrayRecord();
+    void WriteDevicePresence(std::int32_t value);
+    void RegisterSessionNotifications();
+    void UnregisterSessionNotifications();
+
+    platform::Platform& platform_;
+    platform::LibraryHandle sessionLibrary_ = 0;
+    std::uintptr_t deviceNotification_ = 0;
+};
