@@ -58,11 +58,13 @@ void Desktop::Destroy(WindowHandle window) {
 }
 
 void Desktop::SetTitle(WindowHandle window, std::u16string_view title) {
+    if (trace_) trace_->Record("desktop: set title");
     std::lock_guard lock(mutex_);
     if (auto found = windows_.find(window); found != windows_.end()) found->second.title = title;
 }
 
 void Desktop::SetExtendedStyle(WindowHandle window, std::uint32_t extendedStyle) {
+    if (trace_) trace_->Record("desktop: set extended style");
     std::lock_guard lock(mutex_);
     if (auto found = windows_.find(window); found != windows_.end()) {
         found->second.extendedStyle = extendedStyle;

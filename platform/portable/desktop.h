@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/portable/trace.h"
 
 namespace platform::portable {
 
@@ -24,6 +25,8 @@ struct PostedMessage {
 
 class Desktop final : public platform::Desktop {
 public:
+    explicit Desktop(Trace* trace = nullptr) : trace_(trace) {}
+
     WindowHandle FindWindowByTitle(std::u16string_view title) override;
     bool Post(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override;
     WindowHandle CreateHiddenWindow(const WindowSpec& spec, WindowProcedure& procedure) override;
@@ -76,6 +79,7 @@ private:
     WindowHandle nextHandle_ = 0x10000;
     std::optional<int> quitCode_;
     bool refuseNextCreation_ = false;
+    Trace* trace_;
 };
 
 }  // namespace platform::portable

@@ -6,6 +6,11 @@
 
 namespace platform::portable {
 
+std::optional<std::u16string> Folders::RoamingAppData() {
+    if (trace_) trace_->Record("folders: application data");
+    return roamingAppData_;
+}
+
 bool Folders::FileExists(std::u16string_view path) {
     std::error_code error;
     return std::filesystem::exists(NativePath(path), error);

@@ -19,6 +19,7 @@ Function* Lookup(LibraryHandle library, const char* name) {
 
 LibraryHandle SharedLibraries::Load(std::u16string_view path) {
     const std::string native = NativePath(path).string();
+    if (trace_) trace_->Record("libraries: load " + native);
     return reinterpret_cast<LibraryHandle>(dlopen(native.c_str(), RTLD_NOW | RTLD_LOCAL));
 }
 

@@ -4,11 +4,14 @@
 // of that name in the agent's folder).
 
 #include "platform/libraries.h"
+#include "platform/portable/trace.h"
 
 namespace platform::portable {
 
 class SharedLibraries final : public Libraries {
 public:
+    explicit SharedLibraries(Trace* trace = nullptr) : trace_(trace) {}
+
     LibraryHandle Load(std::u16string_view path) override;
     void Free(LibraryHandle library) override;
     std::optional<std::int32_t> CallWithTwoIntegers(LibraryHandle library, const char* function,
@@ -17,6 +20,9 @@ public:
     std::optional<std::int32_t> CallWithWindow(LibraryHandle library, const char* function,
                                                WindowHandle window,
                                                std::optional<std::uint32_t> flags) override;
+
+private:
+    Trace* trace_;
 };
 
 }  // namespace platform::portable

@@ -1,0 +1,60 @@
+#pragma once
+// The agent's platform for tests: the portable ports, one ordered trace of
+// what they are asked, and a temporary user profile on disk.
+
+#include <filesystem>
+
+#include "platform/platform.h"
+#include "platform/portable/desktop.h"
+#include "platform/portable/folders.h"
+#include "platform/portable/manual_clock.h"
+#include "platform/portable/mutex_registry.h"
+#include "platform/portable/native_path.h"
+#include "platform/portable/recorded_debug_output.h"
+#include "platform/portable/shared_libraries.h"
+#include "platform/portable/trace.h"
+
+namespace agent_test {
+
+using namespace platform::portable;
+
+// A fresh folder below the system's temporary folder, removed afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A user's session: one desktop, its named mutexes, the user's folders on
+// disk, and one trace of what every port of the session was asked, in order.
+struct Session {
+    Session();
+
+    TemporaryFolder home;
+    std::u16string appData;
+    std::u16string moduleFolder;
+    Trace trace;
+    Desktop desktop{&trace};
+    MutexRegistry mutexes;
+};
+
+// The ports of one agent process in the session.
+struct AgentPlatform {
+    explicit AgentPlatform(Session& session);
+    AgentPlatform(Session& session, std::optional<std::u16string> roamingAppData);
+
+    ManualClock clock;
+    RecordedDebugOutput debug;
+    Folders folders;
+    SharedLibraries libraries;
+    platform::Platform ports;
+};
+
+}  // namespace agent_test
