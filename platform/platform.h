@@ -7,7 +7,9 @@
 #include "platform/debug_output.h"
 #include "platform/desktop.h"
 #include "platform/folders.h"
+#include "platform/hid.h"
 #include "platform/libraries.h"
+#include "platform/private_profile.h"
 #include "platform/single_instance.h"
 
 namespace platform {
@@ -19,6 +21,8 @@ struct Platform {
     SingleInstance& instances;
     Folders& folders;
     Libraries& libraries;
+    Hid& hid;
+    PrivateProfile& profiles;
 };
 
 }  // namespace platform

@@ -3,7 +3,10 @@
 #include "platform/window_messages.h"
 #include "shell/messages.h"
 
-CMyWnd::CMyWnd(platform::Platform& platform) : CWnd(platform.desktop), platform_(platform) {}
+CMyWnd::CMyWnd(platform::Platform& platform)
+    : CWnd(platform.desktop),
+      platform_(platform),
+      link_(platform.hid, platform.desktop, platform.debug, platform.clock) {}
 
 CMyWnd::~CMyWnd() = default;
 

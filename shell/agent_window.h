@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/records.h"
+#include "device/hid_device_link.h"
 #include "platform/framework/cwnd.h"
 #include "platform/platform.h"
 
@@ -27,6 +28,12 @@ public:
     // Reads the mouse's stored profile into ActiveProfile and the file; nonzero
     // when the mouse answered.
     int ReadBackProfile();
+
+    // Sends ActiveProfile to the mouse; 1 when it took both reports.
+    int UploadProfile();
+
+    // Sends the one-shot command report; the result of the send.
+    int SendDeviceCommand();
 
     // Starts the configuration program unless its window exists.
     void LaunchCompanion();
@@ -60,4 +67,6 @@ private:
     platform::Platform& platform_;
     platform::LibraryHandle sessionLibrary_ = 0;
     std::uintptr_t deviceNotification_ = 0;
+    HidDeviceLink link_;
+    bool hasReadBack_ = false;  // lastReadBackTick holds a time only after the first read-back
 };

@@ -3,6 +3,8 @@
 
 #include "platform/platform.h"
 #include "platform/win32/desktop.h"
+#include "platform/win32/hid_devices.h"
+#include "platform/win32/private_profile.h"
 #include "platform/win32/system_services.h"
 
 namespace platform::win32 {
@@ -18,7 +20,9 @@ private:
     KernelMutexes instances_;
     ShellFolders folders_;
     DynamicLibraries libraries_;
-    Platform ports_{clock_, desktop_, debug_, instances_, folders_, libraries_};
+    HidDevices hid_;
+    SystemPrivateProfile profiles_;
+    Platform ports_{clock_, desktop_, debug_, instances_, folders_, libraries_, hid_, profiles_};
 };
 
 }  // namespace platform::win32

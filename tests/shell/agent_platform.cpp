@@ -4,6 +4,10 @@
 #include <random>
 #include <string>
 
+#include "config/defaults.h"
+#include "device/button_report.h"
+#include "device/settings_report.h"
+
 namespace agent_test {
 
 TemporaryFolder::TemporaryFolder() {
@@ -19,13 +23,22 @@ TemporaryFolder::~TemporaryFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+MouseReports DefaultMouseReports() {
+    const ProfileRecord profile = DefaultProfileRecord();
+    const SettingsReport settings = BuildSettingsReport(profile);
+    ButtonReport buttons{};
+    BuildButtonReport(profile, buttons);
+    return {{settings.begin(), settings.end()}, {buttons.begin(), buttons.end()}};
+}
+
 AgentPlatform::AgentPlatform(Session& session) : AgentPlatform(session, session.appData) {}
 
 AgentPlatform::AgentPlatform(Session& session, std::optional<std::u16string> roamingAppData)
     : debug(&session.trace),
       folders(session.moduleFolder, std::move(roamingAppData), &session.trace),
       libraries(&session.trace),
-      ports{clock, session.desktop, debug, session.mutexes, folders, libraries} {}
+      ports{clock,   session.desktop, debug,         session.mutexes,
+            folders, libraries,       session.mouse, profiles} {}
 
 Session::Session() {
     const std::filesystem::path roaming = home.Path() / "AppData" / "Roaming";
@@ -34,5 +47,9 @@ Session::Session() {
     appData = AgentPath(roaming);
     moduleFolder = AgentPath(home.Path() / "Program");
 }
+
+std::u16string Session::ConfigPath() const { return appData + u"\\kavrim\\Gamingmouse\\GamingMouse"; }
+
+std::filesystem::path Session::ConfigFile() const { return NativePath(ConfigPath()); }
 
 }  // namespace agent_test

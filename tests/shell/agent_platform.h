@@ -6,10 +6,12 @@
 
 #include "platform/platform.h"
 #include "platform/portable/desktop.h"
+#include "platform/portable/emulated_mouse.h"
 #include "platform/portable/folders.h"
 #include "platform/portable/manual_clock.h"
 #include "platform/portable/mutex_registry.h"
 #include "platform/portable/native_path.h"
+#include "platform/portable/private_profile.h"
 #include "platform/portable/recorded_debug_output.h"
 #include "platform/portable/shared_libraries.h"
 #include "platform/portable/trace.h"
@@ -32,10 +34,18 @@ private:
     std::filesystem::path path_;
 };
 
-// A user's session: one desktop, its named mutexes, the user's folders on
-// disk, and one trace of what every port of the session was asked, in order.
+// The reports a new mouse holds: those of the default profile.
+MouseReports DefaultMouseReports();
+
+// A user's session: one desktop, its named mutexes, the mouse (plugged in),
+// the user's folders on disk, and one trace of what every port of the session
+// was asked, in order.
 struct Session {
     Session();
+
+    // The configuration file as the agent names it, and as this machine does.
+    std::u16string ConfigPath() const;
+    std::filesystem::path ConfigFile() const;
 
     TemporaryFolder home;
     std::u16string appData;
@@ -43,6 +53,7 @@ struct Session {
     Trace trace;
     Desktop desktop{&trace};
     MutexRegistry mutexes;
+    EmulatedMouse mouse{desktop, GamingMouseDescription(), DefaultMouseReports()};
 };
 
 // The ports of one agent process in the session.
@@ -54,6 +65,7 @@ struct AgentPlatform {
     RecordedDebugOutput debug;
     Folders folders;
     SharedLibraries libraries;
+    PrivateProfile profiles;
     platform::Platform ports;
 };
 

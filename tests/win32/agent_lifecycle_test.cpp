@@ -27,7 +27,10 @@ TEST(AgentLifecycle, RunsOnceAndSaysGoodbyeToItsPeersWhenClosed) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(agent_test::CountWindowsTitled(kAgentTitle), 1);
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE), WS_EX_TOOLWINDOW);
+    // The window exists from the start of its creation; the tool-window style
+    // comes in the middle of the start-up sequence.
+    EXPECT_TRUE(agent_test::WaitUntil(
+        [window] { return GetWindowLongPtrW(window, GWL_EXSTYLE) == WS_EX_TOOLWINDOW; }, 20s));
 
     // A second start leaves at once, without a window of its own.
     Process second(AgentCommand());

@@ -51,13 +51,19 @@ std::wstring WindowsPath(const std::string& unixPath) {
     return path;
 }
 
-HWND WaitForWindow(const wchar_t* title, std::chrono::milliseconds timeout) {
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (HWND window = FindWindowW(nullptr, title)) return window;
-        if (std::chrono::steady_clock::now() > deadline) return nullptr;
-        Sleep(50);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        Sleep(20);
     }
+    return true;
+}
+
+HWND WaitForWindow(const wchar_t* title, std::chrono::milliseconds timeout) {
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = FindWindowW(nullptr, title)) != nullptr; }, timeout);
+    return window;
 }
 
 int CountWindowsTitled(const wchar_t* title) {
@@ -135,12 +141,7 @@ std::vector<Received> PeerWindows::ReceivedBy(const std::wstring& title) const {
 
 bool PeerWindows::WaitForMessages(const std::wstring& title, std::size_t count,
                                   std::chrono::milliseconds timeout) const {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (ReceivedBy(title).size() < count) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        Sleep(20);
-    }
-    return true;
+    return WaitUntil([&] { return ReceivedBy(title).size() >= count; }, timeout);
 }
 
 }  // namespace agent_test

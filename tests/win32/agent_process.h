@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -31,6 +32,9 @@ private:
 
 // The Windows path of a file of this machine (Wine maps / to drive Z:).
 std::wstring WindowsPath(const std::string& unixPath);
+
+// Polls the condition until it holds; false after the time-out.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
 // Polls for a top-level window with this title; nullptr after the time-out.
 HWND WaitForWindow(const wchar_t* title, std::chrono::milliseconds timeout);
