@@ -17,6 +17,20 @@ inline constexpr std::uint8_t kKindSystem = 0x80;
 inline constexpr std::uint8_t kKindButtonsUp = 0xA0;
 inline constexpr std::uint8_t kKindTwoByteStep = 0xC0;
 
+// Action codes of a button assignment that the report treats apart from the
+// one-entry actions.
+inline constexpr std::uint8_t kActionRightButton = 0xA1;
+inline constexpr std::uint8_t kActionDoubleClick = 0xA5;
+inline constexpr std::uint8_t kActionMacroA6 = 0xA6;
+inline constexpr std::uint8_t kActionMacroA7 = 0xA7;
+inline constexpr std::uint8_t kActionWithoutEntry = 0xAB;  // what a slot without entries reads as
+
+// Codes of macro events besides keys and mouse buttons.
+inline constexpr std::uint8_t kEventDelay = 0xFF;
+inline constexpr std::uint8_t kEventTwoByteStep = 12;
+// A two-byte step's entry holds the high byte of its value less this.
+inline constexpr std::uint8_t kTwoByteStepBias = 0x32;
+
 struct ActionEntry {
     std::uint8_t KindSlot;  // kind in the high nibble, slot number (1 to 7) in the low
     std::array<std::uint8_t, 3> Param;

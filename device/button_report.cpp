@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr std::uint8_t kMacroA6 = 0xA6;
-constexpr std::uint8_t kMacroA7 = 0xA7;
-constexpr std::uint8_t kDoubleClick = 0xA5;
-constexpr std::uint8_t kForcedLastSlotAction = 0xA1;
 constexpr std::uint16_t kDoubleClickTime = 15;
 
 struct SlotContent {
@@ -34,11 +30,11 @@ int WriteDoubleClick(SlotEntries& entries) {
 SlotContent ContentOf(std::uint8_t code, const ButtonAssignment& assignment) {
     SlotContent content;
     content.present = true;
-    if (code == kMacroA6 || code == kMacroA7) {
+    if (code == kActionMacroA6 || code == kActionMacroA7) {
         content.macro = true;
-        content.count = code == kMacroA6 ? EncodeMacroA6(assignment, content.entries)
-                                         : EncodeMacroA7(assignment, content.entries);
-    } else if (code == kDoubleClick) {
+        content.count = code == kActionMacroA6 ? EncodeMacroA6(assignment, content.entries)
+                                               : EncodeMacroA7(assignment, content.entries);
+    } else if (code == kActionDoubleClick) {
         content.count = WriteDoubleClick(content.entries);
     } else if (const auto entry = SingleActionEntry(code)) {
         content.entries[0] = *entry;
@@ -95,7 +91,7 @@ void BuildButtonReport(const ProfileRecord& profile, ButtonReport& report) {
             profile.ButtonAssigned[static_cast<std::size_t>(AssignmentOfSlot(slot))];
         // The last slot is always the right button, whatever its assignment says.
         const std::uint8_t code =
-            slot == kButtonSlots - 1 ? kForcedLastSlotAction : assignment.ActionCode;
+            slot == kButtonSlots - 1 ? kActionRightButton : assignment.ActionCode;
         slots[static_cast<std::size_t>(slot)] = ContentOf(code, assignment);
     }
     LeaveOutMacrosThatDoNotFit(slots);

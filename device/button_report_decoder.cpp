@@ -12,10 +12,6 @@ constexpr std::size_t kHighestOffset = 2049;
 constexpr std::size_t kEmptyOffset = 0xFF;  // what an empty slot's 0xFFFF becomes
 constexpr std::size_t kLastSlot = kButtonSlots - 1;
 
-constexpr std::uint8_t kNoEntryAction = 0xAB;
-constexpr std::uint8_t kDoubleClick = 0xA5;
-constexpr std::uint8_t kMacroA6 = 0xA6;
-constexpr std::uint8_t kMacroA7 = 0xA7;
 constexpr std::size_t kDoubleClickLength = 4 * kActionEntrySize;
 
 struct SlotSpan {
@@ -76,10 +72,10 @@ void DecodeMacroSlot(const SlotEntries& staging, std::size_t length, int assignm
     const int entryCount = static_cast<int>(length / kActionEntrySize);
     int events = 0;
     if (staging[2].Kind() == kKindTwoByteStep) {
-        assignment.ActionCode = kMacroA7;
+        assignment.ActionCode = kActionMacroA7;
         events = DecodeMacroA7(assignment, staging, entryCount);
     } else {
-        assignment.ActionCode = kMacroA6;
+        assignment.ActionCode = kActionMacroA6;
         events = DecodeMacroA6(assignment, staging, entryCount);
     }
     assignment.EventCount = static_cast<std::uint8_t>(events);
@@ -88,9 +84,9 @@ void DecodeMacroSlot(const SlotEntries& staging, std::size_t length, int assignm
 }
 
 std::uint8_t PlainAction(const SlotEntries& staging, std::size_t length) {
-    if (length == kDoubleClickLength) return kDoubleClick;
+    if (length == kDoubleClickLength) return kActionDoubleClick;
     if (length == kActionEntrySize) return SingleActionCode(staging[0]).value_or(0);
-    return kNoEntryAction;
+    return kActionWithoutEntry;
 }
 
 }  // namespace
@@ -106,7 +102,7 @@ void DecodeButtonReport(const ButtonReport& report, ProfileRecord& active,
         const std::size_t length =
             StageSlot(report, spans[static_cast<std::size_t>(slot)], staging);
         if (length == 0) {
-            assignment.ActionCode = kNoEntryAction;
+            assignment.ActionCode = kActionWithoutEntry;
         } else if (staging[0].Repeat != 0) {
             DecodeMacroSlot(staging, length, j, assignment,
                             stored.ButtonAssigned[static_cast<std::size_t>(j)]);

@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr std::uint8_t kDelayCode = 0xFF;
-constexpr std::uint8_t kTwoByteStepCode = 12;
-
 struct Step {
     std::uint8_t data;  // 0: a release that names nothing
     std::uint8_t code;
@@ -30,8 +27,8 @@ Step StepA7(const ActionEntry& entry) {
         case kKindButtonsUp:
             return {entry.Param[0], entry.Param[0], 0};
         case kKindTwoByteStep: {
-            const auto high = static_cast<std::uint8_t>(entry.Param[0] + 0x32);
-            return {kTwoByteStepCode, kTwoByteStepCode,
+            const auto high = static_cast<std::uint8_t>(entry.Param[0] + kTwoByteStepBias);
+            return {kEventTwoByteStep, kEventTwoByteStep,
                     static_cast<std::uint16_t>((high << 8) | entry.Param[1])};
         }
         default:
@@ -54,7 +51,7 @@ class EventList {
     const MacroEvent* LastStep() const {
         for (int i = count_ - 1; i >= 0; --i) {
             const MacroEvent& event = assignment_.Events[static_cast<std::size_t>(i)];
-            if (event.Code != kDelayCode) return &event;
+            if (event.Code != kEventDelay) return &event;
         }
         return nullptr;
     }
@@ -88,7 +85,7 @@ int DecodeMacro(ButtonAssignment& assignment, const SlotEntries& entries, int en
             events.Add(released->Code, 0);
         }
         const std::uint16_t delay = entry.TimeValue();
-        if (delay != 0) events.Add(kDelayCode, delay);
+        if (delay != 0) events.Add(kEventDelay, delay);
     }
     return events.Count();
 }
@@ -111,7 +108,7 @@ bool SameButtonAssignment(const ButtonAssignment& a, const ButtonAssignment& b) 
     for (std::size_t i = 0; i < a.Events.size(); ++i) {
         const MacroEvent& x = a.Events[i];
         const MacroEvent& y = b.Events[i];
-        if (x.Code == kDelayCode || y.Code == kDelayCode) continue;
+        if (x.Code == kEventDelay || y.Code == kEventDelay) continue;
         if (x.Code != y.Code || x.Value != y.Value) return false;
     }
     return true;

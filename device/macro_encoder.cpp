@@ -3,9 +3,6 @@
 
 namespace {
 
-constexpr std::uint8_t kDelayCode = 0xFF;
-constexpr std::uint8_t kTwoByteStepCode = 12;
-
 bool IsMouseButtonCode(std::uint8_t code) {
     return code == 1 || code == 2 || code == 4 || code == 8 || code == 16;
 }
@@ -36,9 +33,10 @@ ActionEntry StepA7(const MacroEvent& event, const std::array<std::uint8_t, 3>& b
     if (IsMouseButtonCode(event.Code)) {
         entry.KindSlot = down ? kKindButtonsDown : kKindButtonsUp;
         entry.Param[0] = down ? event.Code : before[0];
-    } else if (event.Code == kTwoByteStepCode) {
+    } else if (event.Code == kEventTwoByteStep) {
         entry.KindSlot = down ? kKindTwoByteStep : kKindButtonsUp;
-        entry.Param[0] = down ? static_cast<std::uint8_t>((event.Value >> 8) - 0x32) : before[0];
+        entry.Param[0] =
+            down ? static_cast<std::uint8_t>((event.Value >> 8) - kTwoByteStepBias) : before[0];
         entry.Param[1] = down ? static_cast<std::uint8_t>(event.Value & 0xFF) : before[1];
     } else {
         // Keys are not carried by this kind of macro.
@@ -55,7 +53,7 @@ int EncodeMacro(const ButtonAssignment& assignment, SlotEntries& entries, Step s
     int count = 0;
     for (std::size_t i = 0; i < assignment.Events.size() && assignment.Events[i].Code != 0; ++i) {
         const MacroEvent& event = assignment.Events[i];
-        if (event.Code == kDelayCode && count > 0) {
+        if (event.Code == kEventDelay && count > 0) {
             entries[static_cast<std::size_t>(count - 1)].SetTime(event.Value);
             continue;
         }

@@ -31,7 +31,7 @@ std::string Encoded(Encoder encode, const ButtonAssignment& assignment) {
     SlotEntries entries{};
     const auto count = static_cast<std::size_t>(encode(assignment, entries));
     std::vector<std::uint8_t> bytes(count * kActionEntrySize);
-    std::memcpy(bytes.data(), entries.data(), bytes.size());
+    if (!bytes.empty()) std::memcpy(bytes.data(), entries.data(), bytes.size());
     return ReportToHex(bytes);
 }
 
