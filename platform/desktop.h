@@ -57,6 +57,9 @@ public:
                                       LParam lParam) = 0;
 
     virtual void SetTitle(WindowHandle window, std::u16string_view title) = 0;
+
+    // Posts WM_TIMER with this identifier to the window every period.
+    virtual void SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) = 0;
     virtual void SetExtendedStyle(WindowHandle window, std::uint32_t extendedStyle) = 0;
 
     // Dispatches the calling thread's messages until PostQuit; returns its code.

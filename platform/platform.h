@@ -10,7 +10,11 @@
 #include "platform/hid.h"
 #include "platform/libraries.h"
 #include "platform/private_profile.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/single_instance.h"
+#include "platform/system_parameters.h"
+#include "platform/system_version.h"
 
 namespace platform {
 
@@ -23,6 +27,10 @@ struct Platform {
     Libraries& libraries;
     Hid& hid;
     PrivateProfile& profiles;
+    Shell& shell;
+    SystemVersion& version;
+    Registry& registry;
+    SystemParameters& system;
 };
 
 }  // namespace platform

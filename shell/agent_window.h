@@ -9,6 +9,7 @@
 #include "device/hid_device_link.h"
 #include "platform/framework/cwnd.h"
 #include "platform/platform.h"
+#include "platform/shell.h"
 
 class CMyWnd : public CWnd {
 public:
@@ -21,6 +22,15 @@ public:
     // Start-up and end (WM_CREATE, WM_DESTROY).
     int OnCreate();
     void OnDestroy();
+
+    // Events, each the answer to one message; the result goes back to the sender.
+    platform::LResult OnDeviceChange();
+    platform::LResult OnSessionChange(platform::WParam code);
+    platform::LResult OnTimer(platform::WParam id);
+    platform::LResult OnApplyAll();
+    platform::LResult OnDeviceCommand();
+    platform::LResult OnDeviceDpiStage(platform::WParam stage);
+    platform::LResult OnTrayCallback(platform::LParam mouseMessage);
 
     // Reads the configuration file into Configuration, SavedConfiguration and ActiveProfile.
     void LoadConfiguration();
@@ -60,7 +70,11 @@ private:
     void BuildConfigPath();
     void StartDeviceLink();
     void FillTrayRecord();
+    void ArmPresenceTimer();
     void WriteDevicePresence(std::int32_t value);
+    void ShowIconIfAllowed();
+    void ShowTrayMenu();
+    void OnTaskbarCreated();
     void RegisterSessionNotifications();
     void UnregisterSessionNotifications();
 
@@ -69,4 +83,11 @@ private:
     std::uintptr_t deviceNotification_ = 0;
     HidDeviceLink link_;
     bool hasReadBack_ = false;  // lastReadBackTick holds a time only after the first read-back
+    platform::TrayIconRecord trayRecord_;
+    std::uint32_t taskbarCreatedMessage_ = 0;
+    // The agent's last request to the shell: shown after an add was asked
+    // for, whether or not the shell took it. One agent window per process,
+    // so it lives here.
+    bool iconShown_ = false;
+    bool sessionSuspended_ = false;  // console disconnected or session locked
 };

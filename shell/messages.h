@@ -19,6 +19,10 @@ inline constexpr std::uint32_t WM_APPLY_ALL = 0x04FF;
 inline constexpr std::uint32_t WM_DEVICE_DPI_STAGE = 0x0500;
 inline constexpr std::uint32_t WM_DEVICE_COMMAND = 0x0501;
 
+// Commands of the icon's menu, delivered to the agent window as WM_COMMAND.
+inline constexpr platform::WParam ID_TRAY_OPEN = 6001;
+inline constexpr platform::WParam ID_TRAY_HIDE = 6002;
+
 // Posted to the configuration program.
 inline constexpr std::uint32_t WM_COMPANION_RELOAD = 0x0505;
 inline constexpr std::uint32_t WM_COMPANION_DPI_STAGE = 0x0506;

@@ -3,12 +3,4 @@
 
 #include "shell/agent_window.h"
 
-void CMyWnd::FillTrayRecord() {}
-
-void CMyWnd::LaunchCompanion() {}
-
-int CMyWnd::ShowTrayIcon() { return 0; }
-
-void CMyWnd::RemoveTrayIcon() {}
-
 void CMyWnd::RefreshPointerSettings() {}

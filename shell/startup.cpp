@@ -31,11 +31,12 @@ int CMyWnd::OnCreate() {
     if (ReadBackProfile() != 0) {
         LaunchCompanion();
         WriteDevicePresence(1);
-        if (SavedConfiguration.Global.Show_TrayIcon != 0) ShowTrayIcon();
+        ShowIconIfAllowed();
     } else {
         WriteDevicePresence(0);
     }
     RefreshPointerSettings();
+    ArmPresenceTimer();
     platform_.debug.Write(u"OnCreate over");
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "platform/portable/desktop.h"
 
+#include <string>
+
 #include "platform/window_messages.h"
 
 namespace platform::portable {
@@ -71,6 +73,19 @@ void Desktop::SetExtendedStyle(WindowHandle window, std::uint32_t extendedStyle)
     }
 }
 
+void Desktop::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) {
+    if (trace_) trace_->Record("desktop: set timer " + std::to_string(id));
+    std::lock_guard lock(mutex_);
+    timers_[{window, id}] = milliseconds;
+}
+
+std::optional<std::uint32_t> Desktop::TimerPeriod(WindowHandle window, std::uintptr_t id) const {
+    std::lock_guard lock(mutex_);
+    const auto found = timers_.find({window, id});
+    if (found == timers_.end()) return std::nullopt;
+    return found->second;
+}
+
 int Desktop::RunMessageLoop() {
     for (;;) {
         {
@@ -104,6 +119,11 @@ std::vector<PostedMessage> Desktop::ReceivedBy(WindowHandle window) const {
     std::lock_guard lock(mutex_);
     const auto found = windows_.find(window);
     return found == windows_.end() ? std::vector<PostedMessage>{} : found->second.received;
+}
+
+LResult Desktop::Send(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) {
+    WindowProcedure* procedure = ProcedureOf(window);
+    return procedure == nullptr ? 0 : procedure->OnMessage(window, message, wParam, lParam);
 }
 
 std::size_t Desktop::DispatchPending() {

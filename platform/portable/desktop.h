@@ -33,6 +33,7 @@ public:
     LResult DefaultProcessing(WindowHandle window, std::uint32_t message, WParam wParam,
                               LParam lParam) override;
     void SetTitle(WindowHandle window, std::u16string_view title) override;
+    void SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) override;
     void SetExtendedStyle(WindowHandle window, std::uint32_t extendedStyle) override;
     int RunMessageLoop() override;
     void PostQuit(int exitCode) override;
@@ -41,6 +42,10 @@ public:
     WindowHandle AddPeerWindow(std::u16string title);
     void RemovePeerWindow(WindowHandle window);
     std::vector<PostedMessage> ReceivedBy(WindowHandle window) const;
+
+    // Delivers a message at once on the calling thread and returns the
+    // window's answer, as a sender waiting for it would get it.
+    LResult Send(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
 
     // Delivers the queued messages on the calling thread, including those that
     // their handling posts, until the queue is empty. Returns how many.
@@ -52,6 +57,8 @@ public:
     std::optional<int> QuitCode() const;
     std::size_t CountWindowsTitled(std::u16string_view title) const;
     std::optional<std::uint32_t> ExtendedStyleOf(WindowHandle window) const;
+    // The period of a timer set on the window; tests post its WM_TIMER themselves.
+    std::optional<std::uint32_t> TimerPeriod(WindowHandle window, std::uintptr_t id) const;
 
     // The next CreateHiddenWindow fails as if the system refused it.
     void RefuseNextCreation() { refuseNextCreation_ = true; }
@@ -75,6 +82,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable queued_;
     std::map<WindowHandle, Window> windows_;
+    std::map<std::pair<WindowHandle, std::uintptr_t>, std::uint32_t> timers_;
     std::deque<Queued> queue_;
     WindowHandle nextHandle_ = 0x10000;
     std::optional<int> quitCode_;

@@ -69,6 +69,10 @@ void Desktop::SetTitle(WindowHandle window, std::u16string_view title) {
     SetWindowTextW(Hwnd(window), Wide(title).c_str());
 }
 
+void Desktop::SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) {
+    ::SetTimer(Hwnd(window), id, milliseconds, nullptr);
+}
+
 void Desktop::SetExtendedStyle(WindowHandle window, std::uint32_t extendedStyle) {
     SetWindowLongPtrW(Hwnd(window), GWL_EXSTYLE, static_cast<LONG_PTR>(extendedStyle));
 }

@@ -13,6 +13,7 @@ public:
     LResult DefaultProcessing(WindowHandle window, std::uint32_t message, WParam wParam,
                               LParam lParam) override;
     void SetTitle(WindowHandle window, std::u16string_view title) override;
+    void SetTimer(WindowHandle window, std::uintptr_t id, std::uint32_t milliseconds) override;
     void SetExtendedStyle(WindowHandle window, std::uint32_t extendedStyle) override;
     int RunMessageLoop() override;
     void PostQuit(int exitCode) override;

@@ -5,6 +5,9 @@
 #include "platform/win32/desktop.h"
 #include "platform/win32/hid_devices.h"
 #include "platform/win32/private_profile.h"
+#include "platform/win32/session_parameters.h"
+#include "platform/win32/shell_services.h"
+#include "platform/win32/system_registry.h"
 #include "platform/win32/system_services.h"
 
 namespace platform::win32 {
@@ -22,7 +25,11 @@ private:
     DynamicLibraries libraries_;
     HidDevices hid_;
     SystemPrivateProfile profiles_;
-    Platform ports_{clock_, desktop_, debug_, instances_, folders_, libraries_, hid_, profiles_};
+    SystemShell shell_;
+    VersionQuery version_;
+    SystemRegistry registry_;
+    SessionParameters system_;
+    Platform ports_{clock_, desktop_, debug_, instances_, folders_, libraries_, hid_, profiles_, shell_, version_, registry_, system_};
 };
 
 }  // namespace platform::win32

@@ -37,8 +37,11 @@ AgentPlatform::AgentPlatform(Session& session, std::optional<std::u16string> roa
     : debug(&session.trace),
       folders(session.moduleFolder, std::move(roamingAppData), &session.trace),
       libraries(&session.trace),
+      shell(session.desktop, &session.trace),
+      registry(&session.trace),
+      system(&session.trace),
       ports{clock,   session.desktop, debug,         session.mutexes,
-            folders, libraries,       session.mouse, profiles} {}
+            folders, libraries,       session.mouse, profiles, shell, version, registry, system} {}
 
 Session::Session() {
     const std::filesystem::path roaming = home.Path() / "AppData" / "Roaming";

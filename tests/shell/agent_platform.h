@@ -7,12 +7,16 @@
 #include "platform/platform.h"
 #include "platform/portable/desktop.h"
 #include "platform/portable/emulated_mouse.h"
+#include "platform/portable/fixed_system_version.h"
 #include "platform/portable/folders.h"
 #include "platform/portable/manual_clock.h"
+#include "platform/portable/memory_registry.h"
 #include "platform/portable/mutex_registry.h"
 #include "platform/portable/native_path.h"
 #include "platform/portable/private_profile.h"
 #include "platform/portable/recorded_debug_output.h"
+#include "platform/portable/recorded_system_parameters.h"
+#include "platform/portable/recording_shell.h"
 #include "platform/portable/shared_libraries.h"
 #include "platform/portable/trace.h"
 
@@ -66,6 +70,10 @@ struct AgentPlatform {
     Folders folders;
     SharedLibraries libraries;
     PrivateProfile profiles;
+    RecordingShell shell;
+    FixedSystemVersion version;
+    MemoryRegistry registry;
+    RecordedSystemParameters system;
     platform::Platform ports;
 };
 
