@@ -19,13 +19,32 @@ char16_t FromCodePage(unsigned char byte) {
     return byte;
 }
 
-// The code page byte of a character, or no value when the code page lacks it.
+// The system writes the letters of Latin Extended-A (U+0100 to U+017F) that
+// the code page lacks as their closest letter; a space marks none.
+constexpr std::string_view kLatinExtendedA =
+    "AaAaAaCcCcCcCcDd\xD0" "dEeEeEeEeEeGgGg"
+    "GgGgHhHhIiIiIiIiIi  JjKk LlLlLl "
+    " LlNnNnNn   OoOoOo\x8C\x9CRrRrRrSsSsSs"
+    "\x8A\x9ATtTtTtUuUuUuUuUuUuWwYy\x9FZzZz\x8E\x9E ";
+
+// The code page byte of a character, or -1 when the code page lacks it.
 int ToCodePage(char16_t character) {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return character;
     for (std::size_t index = 0; index < kHighControls.size(); ++index) {
         if (kHighControls[index] == character) return static_cast<int>(0x80 + index);
     }
     return -1;
+}
+
+// The byte the system writes for a character: its own, the closest letter, or '?'.
+char WrittenByte(char16_t character) {
+    const int byte = ToCodePage(character);
+    if (byte >= 0) return static_cast<char>(byte);
+    if (character >= 0x100 && character < 0x100 + kLatinExtendedA.size() &&
+        kLatinExtendedA[character - 0x100u] != ' ') {
+        return kLatinExtendedA[character - 0x100u];
+    }
+    return '?';
 }
 
 }  // namespace
@@ -66,10 +85,7 @@ std::string EncodeProfileText(const ProfileText& text) {
         return bytes;
     }
     bytes.reserve(text.text.size());
-    for (const char16_t character : text.text) {
-        const int byte = ToCodePage(character);
-        bytes += static_cast<char>(byte < 0 ? '?' : byte);
-    }
+    for (const char16_t character : text.text) bytes += WrittenByte(character);
     return bytes;
 }
 
@@ -77,7 +93,7 @@ std::u16string Representable(std::u16string_view text, bool utf16) {
     std::u16string result(text);
     if (utf16) return result;
     for (char16_t& character : result) {
-        if (ToCodePage(character) < 0) character = u'?';
+        character = FromCodePage(static_cast<unsigned char>(WrittenByte(character)));
     }
     return result;
 }

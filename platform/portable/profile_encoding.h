@@ -20,7 +20,7 @@ ProfileText DecodeProfileText(std::string_view bytes);
 std::string EncodeProfileText(const ProfileText& text);
 
 // The text as it will read back from a file of this encoding: characters the
-// code page lacks become '?'.
+// code page lacks become their closest letter or '?', as the system writes them.
 std::u16string Representable(std::u16string_view text, bool utf16);
 
 }  // namespace platform::portable

@@ -23,15 +23,6 @@ TEST(PortablePrivateProfile, GivesTheWindowsResultsOfEveryCase) {
     }
 }
 
-TEST(PortablePrivateProfile, CharactersTheCodePageLacksAreWrittenAsQuestionMarks) {
-    TempFolder folder;
-    PrivateProfile profiles;
-    const std::u16string path = folder.AgentPath("ansi.ini");
-    ASSERT_TRUE(profiles.WriteString(path, u"s", u"k", u"\u0101\u4E2D."));
-    EXPECT_EQ(ReadFileBytes(folder.Path() / "ansi.ini"), "[s]\r\nk=??.\r\n");
-    EXPECT_EQ(profiles.GetString(path, u"s", u"k", u"", 100), u"??.");
-}
-
 // Another process changes the file between two reads: the second read sees
 // it, also when the size stays and the time stamp is the same tick.
 TEST(PortablePrivateProfile, SeesAChangeAnotherProcessMadeAMomentBefore) {
