@@ -6,7 +6,8 @@
 CMyWnd::CMyWnd(platform::Platform& platform)
     : CWnd(platform.desktop),
       platform_(platform),
-      link_(platform.hid, platform.desktop, platform.debug, platform.clock) {}
+      link_(platform.hid, platform.desktop, platform.debug, platform.clock),
+      pointerKey_(platform.registry) {}
 
 CMyWnd::~CMyWnd() = default;
 

@@ -10,6 +10,7 @@
 #include "platform/framework/cwnd.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
+#include "pointer/registry_path_key.h"
 
 class CMyWnd : public CWnd {
 public:
@@ -83,6 +84,7 @@ private:
     std::uintptr_t deviceNotification_ = 0;
     HidDeviceLink link_;
     bool hasReadBack_ = false;  // lastReadBackTick holds a time only after the first read-back
+    RegistryPathKey pointerKey_;  // closed before the link when the window object goes
     platform::TrayIconRecord trayRecord_;
     std::uint32_t taskbarCreatedMessage_ = 0;
     // The agent's last request to the shell: shown after an add was asked

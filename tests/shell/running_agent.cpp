@@ -8,7 +8,7 @@ namespace agent_test {
 
 void AgentWindowTest::StartAgent(bool withCompanion) {
     if (withCompanion) companion = session.desktop.AddPeerWindow(u"kavrim Gaming Mouse");
-    agent = std::make_unique<AgentPlatform>(session);
+    if (!agent) agent = std::make_unique<AgentPlatform>(session);
     window = std::make_unique<CMyWnd>(agent->ports);
     ASSERT_TRUE(window->CreateAgentWindow());
     session.desktop.DispatchPending();

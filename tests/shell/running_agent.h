@@ -11,8 +11,8 @@ namespace agent_test {
 
 class AgentWindowTest : public testing::Test {
 protected:
-    // Starts the agent window, with the configuration program's window
-    // present when `withCompanion`.
+    // Starts the agent window (on `agent`, made here unless the test made it
+    // first), with the configuration program's window present when `withCompanion`.
     void StartAgent(bool withCompanion = true);
 
     // Sends a message to the agent window and returns its answer, then
