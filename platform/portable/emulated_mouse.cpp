@@ -137,6 +137,11 @@ std::vector<std::uint8_t> EmulatedMouse::Report(std::uint8_t id) const {
     return firmware_.Report(id);
 }
 
+bool EmulatedMouse::ReportReceived(std::uint8_t id) const {
+    std::lock_guard lock(mutex_);
+    return firmware_.Received(id);
+}
+
 void EmulatedMouse::RefuseNextSets(int count) {
     std::lock_guard lock(mutex_);
     refuseSets_ = count;

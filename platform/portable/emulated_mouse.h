@@ -40,6 +40,7 @@ class EmulatedMouse final : public Hid {
     void PressDpiButton();
     void SendInputReport(const std::vector<std::uint8_t>& report, int device = kMouse);
     std::vector<std::uint8_t> Report(std::uint8_t id) const;
+    bool ReportReceived(std::uint8_t id) const;
 
     // Faults of the mouse on request.
     void RefuseNextSets(int count);

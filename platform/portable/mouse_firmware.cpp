@@ -32,6 +32,7 @@ bool MouseFirmware::SetFeature(const std::uint8_t* report, int length) {
     auto* held = Find(*this, report[0], length);
     if (held == nullptr) return false;
     std::copy_n(report, length, held->begin());
+    received_.insert(report[0]);
     return true;
 }
 

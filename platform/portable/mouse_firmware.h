@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace platform::portable {
@@ -45,12 +46,16 @@ class MouseFirmware {
     // Report 3, 4 or 6 as held now.
     const std::vector<std::uint8_t>& Report(std::uint8_t id) const;
 
+    // True once the host has set the report (report 6 is held only then).
+    bool Received(std::uint8_t id) const { return received_.contains(id); }
+
   private:
     // The held report with this identifier when `length` is its length, else null.
     template <typename Self>
     static auto* Find(Self& self, std::uint8_t id, int length);
 
     std::map<std::uint8_t, std::vector<std::uint8_t>> reports_;
+    std::set<std::uint8_t> received_;
 };
 
 }  // namespace platform::portable

@@ -14,9 +14,21 @@ namespace platform::win32 {
 
 class SystemPlatform {
 public:
+    SystemPlatform() : SystemPlatform(nullptr) {}
+
+    // The system with other HID devices in place of its own: the emulated
+    // flavour of the agent runs on an emulated mouse.
+    explicit SystemPlatform(Hid& devices) : SystemPlatform(&devices) {}
+
     Platform& Ports() { return ports_; }
 
 private:
+    explicit SystemPlatform(Hid* devices)
+        : ports_{clock_,   desktop_,   debug_,
+                 instances_, folders_, libraries_,
+                 devices != nullptr ? *devices : hid_, profiles_, shell_,
+                 version_, registry_,  system_} {}
+
     SystemClock clock_;
     Desktop desktop_;
     DebuggerOutput debug_;
@@ -29,7 +41,7 @@ private:
     VersionQuery version_;
     SystemRegistry registry_;
     SessionParameters system_;
-    Platform ports_{clock_, desktop_, debug_, instances_, folders_, libraries_, hid_, profiles_, shell_, version_, registry_, system_};
+    Platform ports_;
 };
 
 }  // namespace platform::win32
