@@ -13,6 +13,7 @@ struct ReplacedValue {
     std::u16string key;
     std::u16string inFile;  // the value's text in the file, empty when the key is missing
     std::u16string used;    // what the agent uses instead
+    bool operator==(const ReplacedValue&) const = default;
 };
 
 // In key order: section "Setting", then each profile section in use. A button
