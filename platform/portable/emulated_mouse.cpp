@@ -34,7 +34,7 @@ class EmulatedMouse::Reading final : public PendingRead {
     Reading(const Reading&) = delete;
     Reading& operator=(const Reading&) = delete;
 
-    int Wait() override { return owner_.WaitFor(*read_); }
+    int Wait() override { return owner_.WaitFor(read_); }
 
   private:
     EmulatedMouse& owner_;
@@ -239,7 +239,7 @@ void EmulatedMouse::Close(HidHandle handle) {
     std::lock_guard lock(mutex_);
     OpenInterface* open = Find(handle, "Close");
     if (open == nullptr) return;
-    if (!open->pending.empty()) misuses_.push_back("Close with a read pending");
+    if (!open->inFlight.empty()) misuses_.push_back("Close with a read in flight");
     EndAll(*open);
     handles_.erase(handle);
 }
@@ -298,7 +298,8 @@ std::unique_ptr<PendingRead> EmulatedMouse::StartRead(HidHandle handle, std::uin
     if (open == nullptr || open->stale || CollectionOf(open->target).inputReportLength == 0) {
         return nullptr;
     }
-    auto read = std::make_shared<Read>(Read{buffer, length});
+    auto read = std::make_shared<Read>(Read{handle, buffer, length});
+    open->inFlight.push_back(read);
     if (open->queued.empty()) {
         open->pending.push_back(read);
     } else {
@@ -320,17 +321,25 @@ std::uintptr_t EmulatedMouse::RegisterNotifications(WindowHandle window) {
     return notified_.size();
 }
 
-int EmulatedMouse::WaitFor(Read& read) {
+int EmulatedMouse::WaitFor(const std::shared_ptr<Read>& read) {
     std::unique_lock lock(mutex_);
-    readEnded_.wait(lock, [&read] { return read.ended; });
-    return read.bytes;
+    readEnded_.wait(lock, [&read] { return read->ended; });
+    Collect(read);
+    return read->bytes;
 }
 
 void EmulatedMouse::Abandon(const std::shared_ptr<Read>& read) {
     std::lock_guard lock(mutex_);
-    if (read->ended) return;
-    misuses_.push_back("read destroyed while pending");
-    for (auto& entry : handles_) std::erase(entry.second.pending, read);
+    if (!read->ended) misuses_.push_back("read destroyed while pending");
+    Collect(read);
+}
+
+// Called locked: the reader is done with the read.
+void EmulatedMouse::Collect(const std::shared_ptr<Read>& read) {
+    const auto found = handles_.find(read->handle);
+    if (found == handles_.end()) return;
+    std::erase(found->second.pending, read);
+    std::erase(found->second.inFlight, read);
 }
 
 // Called locked. A handle value that is not open is a misuse by the caller.

@@ -76,6 +76,7 @@ class EmulatedMouse final : public Hid {
   private:
     class Reading;
     struct Read {
+        HidHandle handle = kInvalidHidHandle;
         std::uint8_t* buffer = nullptr;
         int length = 0;
         bool ended = false;
@@ -89,7 +90,11 @@ class EmulatedMouse final : public Hid {
         Target target;
         bool stale = false;  // its device went away
         std::deque<std::vector<std::uint8_t>> queued;
-        std::deque<std::shared_ptr<Read>> pending;
+        std::deque<std::shared_ptr<Read>> pending;  // waiting for a report
+        // Started and not yet waited for: the reader may still be inside the
+        // read, even when it has ended, as with the system's asynchronous
+        // cancellation. Closing the handle then is a misuse.
+        std::vector<std::shared_ptr<Read>> inFlight;
     };
 
     OpenInterface* Find(HidHandle handle, const char* call);
@@ -100,8 +105,9 @@ class EmulatedMouse final : public Hid {
     void Fill(Read& read, const std::vector<std::uint8_t>& report);
     void End(Read& read, int bytes);
     void EndAll(OpenInterface& open);
-    int WaitFor(Read& read);
+    int WaitFor(const std::shared_ptr<Read>& read);
     void Abandon(const std::shared_ptr<Read>& read);
+    void Collect(const std::shared_ptr<Read>& read);
 
     platform::Desktop& desktop_;
     mutable std::mutex mutex_;
