@@ -107,7 +107,7 @@ TEST_F(GmhidTest, BadArgumentsAndUnreadableFilesGiveAMessageAndAStatus) {
     const std::string settings = ReportToHex(BuildSettingsReport(DefaultProfileRecord()));
     const std::string buttons = "04" + std::string(4096, '0');
     const BadLine cases[] = {
-        {{"emulate"}, 2, "unknown command emulate"},
+        {{"flash"}, 2, "unknown command flash"},
         {{"report", "settings"}, 2, "--config is required"},
         {{"report", "--config", file}, 2, "name one report"},
         {{"report", "colours", "--config", file}, 2, "name one report"},
