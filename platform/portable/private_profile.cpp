@@ -1,7 +1,6 @@
 #include "platform/portable/private_profile.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "platform/portable/native_path.h"
@@ -12,6 +11,7 @@ namespace platform::portable {
 namespace {
 
 namespace fs = std::filesystem;
+using FileTime = fs::file_time_type;
 
 // Time stamps within this distance of the moment of reading may still be
 // shared by a later write: FAT keeps them to 2 seconds.
@@ -29,9 +29,15 @@ std::u16string_view Unquoted(std::u16string_view value) {
 }
 
 std::optional<std::string> ReadBytes(const fs::path& path) {
-    std::ifstream stream(path, std::ios::binary);
+    std::ifstream stream(path, std::ios::binary | std::ios::ate);
     if (!stream) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    const std::streamoff size = stream.tellg();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    stream.seekg(0);
+    stream.read(bytes.data(), size);
+    // A file that shrank meanwhile ends where reading ended.
+    bytes.resize(static_cast<std::size_t>(stream.gcount()));
     if (stream.bad()) return std::nullopt;
     return bytes;
 }
@@ -66,9 +72,9 @@ PrivateProfile::LoadedFile* PrivateProfile::Load(std::u16string_view path) {
     LoadedFile& file = Entry(path);
     if (file.stampIsConclusive) {
         std::error_code error;
+        // A later write gives a later stamp; one look at it is enough.
         const FileTime modified = fs::last_write_time(file.nativePath, error);
-        const std::uintmax_t size = error ? 0 : fs::file_size(file.nativePath, error);
-        if (!error && modified == file.modified && size == file.size) return &file;
+        if (!error && modified == file.modified) return &file;
     }
     if (Reload(file)) return &file;
     loaded_.reset();
@@ -84,7 +90,6 @@ bool PrivateProfile::Reload(LoadedFile& file) {
     std::optional<std::string> bytes = ReadBytes(file.nativePath);
     if (!bytes) return false;
     file.modified = modified;
-    file.size = bytes->size();
     file.stampIsConclusive = modified + kStampResolution < readAt;
     if (*bytes == file.bytes) return true;
     ProfileText text = DecodeProfileText(*bytes);
@@ -171,7 +176,6 @@ bool PrivateProfile::WriteString(std::u16string_view path, std::u16string_view s
             return false;
         }
         file->modified = fs::last_write_time(file->nativePath, error);
-        file->size = bytes.size();
         file->bytes = std::move(bytes);
         file->stampIsConclusive = !error && file->modified + kStampResolution < writtenAt;
         return true;

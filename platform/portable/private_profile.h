@@ -5,10 +5,10 @@
 // Western code page (profile_encoding.h).
 //
 // The last file read is kept with its index. It is used again only while the
-// file's size and time stamp are unchanged and the stamp lies clearly before
-// the moment it was read, so that a write by another process, whatever the
-// file system's clock resolution, is always seen; otherwise the bytes are read
-// again and the index is rebuilt only when they changed.
+// file's time stamp is unchanged and lies clearly before the moment it was
+// read, so that a write by another process, whatever the file system's clock
+// resolution, always moves the stamp; otherwise the bytes are read again and
+// the index is rebuilt only when they changed.
 
 #include <chrono>
 #include <filesystem>
@@ -19,6 +19,18 @@
 #include "platform/private_profile.h"
 
 namespace platform::portable {
+
+// A file as last read, with its index.
+struct LoadedProfileFile {
+    std::u16string path;
+    std::filesystem::path nativePath;
+    std::string bytes;
+    bool utf16 = false;
+    std::string oddByte;
+    ProfileDocument document;
+    std::filesystem::file_time_type modified;
+    bool stampIsConclusive = false;  // the stamp lies well before the bytes were read
+};
 
 class PrivateProfile final : public platform::PrivateProfile {
 public:
@@ -35,19 +47,7 @@ public:
                      std::u16string_view key, std::span<const std::uint8_t> source) override;
 
 private:
-    using FileTime = std::filesystem::file_time_type;
-
-    struct LoadedFile {
-        std::u16string path;
-        std::filesystem::path nativePath;
-        std::string bytes;
-        bool utf16 = false;
-        std::string oddByte;
-        ProfileDocument document;
-        FileTime modified;
-        std::uintmax_t size = 0;
-        bool stampIsConclusive = false;  // the stamp lies well before the bytes were read
-    };
+    using LoadedFile = LoadedProfileFile;
 
     // The kept file for path, emptied when it was another one.
     LoadedFile& Entry(std::u16string_view path);

@@ -95,11 +95,19 @@ void ProfileDocument::Index() {
     }
 }
 
+std::u16string_view ProfileDocument::FoldedArgument(std::u16string_view name,
+                                                    std::u16string& buffer) const {
+    name = ArgumentName(name);
+    buffer.resize(name.size());
+    std::transform(name.begin(), name.end(), buffer.begin(), FoldCase);
+    return buffer;
+}
+
 const ProfileDocument::Key* ProfileDocument::FindKey(std::u16string_view section,
                                                      std::u16string_view key) const {
-    const auto foundSection = sections_.find(Folded(ArgumentName(section)));
+    const auto foundSection = sections_.find(FoldedArgument(section, sectionBuffer_));
     if (foundSection == sections_.end()) return nullptr;
-    const auto foundKey = foundSection->second.keys.find(Folded(ArgumentName(key)));
+    const auto foundKey = foundSection->second.keys.find(FoldedArgument(key, keyBuffer_));
     return foundKey == foundSection->second.keys.end() ? nullptr : &foundKey->second;
 }
 
@@ -120,7 +128,7 @@ bool ProfileDocument::Set(std::u16string_view section, std::u16string_view key,
         const std::size_t length = found->lineEnd - found->afterEquals;
         if (std::u16string_view(text_).substr(found->afterEquals, length) == value) return false;
         text_.replace(found->afterEquals, length, value);
-    } else if (const auto foundSection = sections_.find(Folded(section));
+    } else if (const auto foundSection = sections_.find(FoldedArgument(section, sectionBuffer_));
                foundSection != sections_.end()) {
         std::u16string line = foundSection->second.insertNeedsBreak ? u"\r\n" : u"";
         line.append(key).append(u"=").append(value).append(u"\r\n");

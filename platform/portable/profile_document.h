@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <functional>
 #include <unordered_map>
 
 namespace platform::portable {
@@ -45,8 +46,18 @@ private:
         std::size_t afterEquals;
         std::size_t lineEnd;     // where the line break (or the text) begins
     };
+    // Lookups by a view of a folded name, without building a string.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view name) const {
+            return std::hash<std::u16string_view>{}(name);
+        }
+    };
+    template <class Value>
+    using ByName = std::unordered_map<std::u16string, Value, NameHash, std::equal_to<>>;
+
     struct Section {
-        std::unordered_map<std::u16string, Key> keys;  // by folded name, first occurrence
+        ByName<Key> keys;  // by folded name, first occurrence
         std::size_t insertAt = 0;                      // where a new key line goes
         bool insertNeedsBreak = false;                 // the last line has no line break
     };
@@ -54,8 +65,13 @@ private:
     void Index();
     const Key* FindKey(std::u16string_view section, std::u16string_view key) const;
 
+    // The name asked for, folded, in a buffer kept between calls.
+    std::u16string_view FoldedArgument(std::u16string_view name, std::u16string& buffer) const;
+
     std::u16string text_;
-    std::unordered_map<std::u16string, Section> sections_;  // by folded name, first occurrence
+    ByName<Section> sections_;  // by folded name, first occurrence
+    mutable std::u16string sectionBuffer_;
+    mutable std::u16string keyBuffer_;
 };
 
 }  // namespace platform::portable
