@@ -10,7 +10,6 @@ using platform::portable::EmulatedMouse;
 using platform::portable::GamingMouseDescription;
 using platform::portable::HidCollectionDescription;
 using platform::portable::HidDeviceDescription;
-using ::testing::IsEmpty;
 
 namespace {
 
@@ -19,11 +18,6 @@ constexpr int kInputCollection = 2;
 class HidDeviceLinkTest : public LinkTest {
   protected:
     using LinkTest::LinkTest;
-    void TearDown() override {
-        DestroyLink();
-        EXPECT_EQ(mouse_.OpenHandleCount(), 0);
-        EXPECT_THAT(mouse_.Misuses(), IsEmpty());
-    }
 };
 
 TEST_F(HidDeviceLinkTest, AbsentMouseLeavesBothHandlesInvalid) {

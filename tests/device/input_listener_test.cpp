@@ -16,13 +16,6 @@ using Report = std::vector<std::uint8_t>;
 
 class InputListenerTest : public LinkTest {
   protected:
-    void TearDown() override {
-        DestroyLink();
-        EXPECT_EQ(mouse_.OpenHandleCount(), 0);
-        EXPECT_EQ(mouse_.PendingReadCount(), 0);
-        EXPECT_THAT(mouse_.Misuses(), IsEmpty());
-    }
-
     // Sends a report and waits until the listener has logged it.
     void SendAndWaitForLine(const Report& report) {
         const std::size_t before = debug_.Lines().size();

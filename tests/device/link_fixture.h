@@ -2,7 +2,7 @@
 // A link to the emulated mouse, as the agent window sets it up, and waits for
 // what the listener thread does.
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <chrono>
 #include <functional>
@@ -41,6 +41,14 @@ class LinkTest : public ::testing::Test {
     }
 
     void DestroyLink() { link_.reset(); }
+
+    // Once the link is gone, nothing of it may remain open, pending or misused.
+    void TearDown() override {
+        DestroyLink();
+        EXPECT_EQ(mouse_.OpenHandleCount(), 0);
+        EXPECT_EQ(mouse_.PendingReadCount(), 0);
+        EXPECT_THAT(mouse_.Misuses(), ::testing::IsEmpty());
+    }
 
     int Start() {
         std::uintptr_t notification = 0;
