@@ -11,8 +11,10 @@ namespace {
 
 constexpr HidHandle kHandleStep = 4;            // the system's handle values are multiples of 4
 constexpr std::size_t kQueuedReportLimit = 32;  // the class driver's default input buffer
-constexpr WParam kDeviceArrival = 0x8000;       // DBT_DEVICEARRIVAL
-constexpr WParam kDeviceRemoveComplete = 0x8004;
+// The system sends arrivals and removals (0x8000, 0x8004) with a pointer in
+// lParam, and so refuses to post them; an emulation can only post the change
+// without data, DBT_DEVNODES_CHANGED, which the system broadcasts as well.
+constexpr WParam kDeviceNodesChanged = 0x0007;
 
 std::u16string PathOf(const HidDeviceDescription& device, int number, int collection) {
     char text[120];
@@ -77,8 +79,7 @@ void EmulatedMouse::SetPlugged(int device, bool plugged) {
         }
     }
     for (const WindowHandle window : notified_) {
-        desktop_.Post(window, kMsgDeviceChange, plugged ? kDeviceArrival : kDeviceRemoveComplete,
-                      0);
+        desktop_.Post(window, kMsgDeviceChange, kDeviceNodesChanged, 0);
     }
 }
 
