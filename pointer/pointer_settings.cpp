@@ -7,7 +7,8 @@ namespace {
 constexpr std::u16string_view kMouseSubKey = u"Control Panel\\Mouse";
 constexpr std::u16string_view kMouseKeyPath = u"HKEY_CURRENT_USER\\Control Panel\\Mouse";
 
-// The registry's three precision values and the matching acceleration.
+// The registry's three precision values. Its MouseSpeed is the acceleration
+// level, not the pointer speed.
 struct Precision {
     std::int32_t mouseSpeed;
     std::int32_t threshold1;
