@@ -13,7 +13,7 @@
 #include "platform/private_profile.h"
 
 class IniFile {
-public:
+  public:
     // Texts are read through a buffer of this many characters, terminator included.
     static constexpr std::size_t kStringBuffer = 4096;
 
@@ -35,7 +35,7 @@ public:
     bool WriteStruct(std::u16string_view section, std::u16string_view key,
                      std::span<const std::uint8_t> source) const;
 
-private:
+  private:
     platform::PrivateProfile& profiles_;
     std::u16string path_;
 };

@@ -68,7 +68,9 @@ std::vector<ReplacedValue> ListReplacedValues(platform::PrivateProfile& profiles
     std::vector<ReplacedValue> replaced;
     CompareSection(
         file, kSettingSection, read.Global, used.Global,
-        [](const GlobalSettings& global, KeyCollector collect) { ForEachGlobalKey(global, collect); },
+        [](const GlobalSettings& global, KeyCollector collect) {
+            ForEachGlobalKey(global, collect);
+        },
         replaced);
     for (std::size_t slot = 0; slot < static_cast<std::size_t>(used.Global.Totle); ++slot) {
         CompareSection(

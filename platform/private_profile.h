@@ -17,7 +17,7 @@
 namespace platform {
 
 class PrivateProfile {
-public:
+  public:
     virtual ~PrivateProfile() = default;
 
     // The key's value read as a decimal integer: leading white space skipped,

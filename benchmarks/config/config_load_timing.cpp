@@ -24,7 +24,8 @@ Timing TimeLoads(LoadFixture& fixture, platform::PrivateProfile& profiles, Prepa
         prepare();
         const auto start = std::chrono::steady_clock::now();
         fixture.Load(profiles);
-        const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+        const std::chrono::duration<double, std::milli> spent =
+            std::chrono::steady_clock::now() - start;
         if (round >= 3) milliseconds.push_back(spent.count());  // the first loads warm up
     }
     std::sort(milliseconds.begin(), milliseconds.end());
@@ -38,10 +39,14 @@ int main() {
     std::printf("full load of a %zu-byte six-profile file, milliseconds per load\n",
                 fixture.FileSize());
     for (const NamedEngine& engine : BenchmarkEngines()) {
-        const Timing longAgo = TimeLoads(fixture, *engine.profiles, [&] { fixture.SavedLongAgo(); });
-        const Timing justNow = TimeLoads(fixture, *engine.profiles, [&] { fixture.SavedJustNow(); });
-        std::printf("%-28s saved long ago: median %8.3f fastest %8.3f | saved just now: median %8.3f fastest %8.3f\n",
-                    engine.name, longAgo.median, longAgo.fastest, justNow.median, justNow.fastest);
+        const Timing longAgo =
+            TimeLoads(fixture, *engine.profiles, [&] { fixture.SavedLongAgo(); });
+        const Timing justNow =
+            TimeLoads(fixture, *engine.profiles, [&] { fixture.SavedJustNow(); });
+        std::printf(
+            "%-28s saved long ago: median %8.3f fastest %8.3f | saved just now: median %8.3f "
+            "fastest %8.3f\n",
+            engine.name, longAgo.median, longAgo.fastest, justNow.median, justNow.fastest);
     }
     return 0;
 }

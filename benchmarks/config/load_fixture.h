@@ -14,7 +14,7 @@
 #include "platform/portable/private_profile.h"
 
 class LoadFixture {
-public:
+  public:
     LoadFixture() {
         std::random_device random;
         folder_ = std::filesystem::temp_directory_path() / ("gm-load-" + std::to_string(random()));
@@ -44,7 +44,7 @@ public:
         LoadConfiguration(profiles, folders_, File().u16string(), configuration_, saved_, active_);
     }
 
-private:
+  private:
     std::filesystem::path File() const { return folder_ / "GamingMouse"; }
 
     std::filesystem::path folder_;

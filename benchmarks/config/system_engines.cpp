@@ -5,6 +5,7 @@
 std::vector<NamedEngine> BenchmarkEngines() {
     std::vector<NamedEngine> engines;
     engines.push_back({"our engine", std::make_unique<platform::portable::PrivateProfile>()});
-    engines.push_back({"system functions", std::make_unique<platform::win32::SystemPrivateProfile>()});
+    engines.push_back(
+        {"system functions", std::make_unique<platform::win32::SystemPrivateProfile>()});
     return engines;
 }

@@ -123,8 +123,8 @@ std::int32_t PrivateProfile::GetInt(std::u16string_view path, std::u16string_vie
 }
 
 std::u16string PrivateProfile::GetString(std::u16string_view path, std::u16string_view section,
-                                         std::u16string_view key,
-                                         std::u16string_view defaultValue, std::size_t capacity) {
+                                         std::u16string_view key, std::u16string_view defaultValue,
+                                         std::size_t capacity) {
     if (capacity == 0) return {};
     std::u16string_view result = UpToNul(defaultValue);
     while (!result.empty() && result.back() == u' ') result.remove_suffix(1);

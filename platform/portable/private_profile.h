@@ -33,7 +33,7 @@ struct LoadedProfileFile {
 };
 
 class PrivateProfile final : public platform::PrivateProfile {
-public:
+  public:
     std::int32_t GetInt(std::u16string_view path, std::u16string_view section,
                         std::u16string_view key, std::int32_t defaultValue) override;
     std::u16string GetString(std::u16string_view path, std::u16string_view section,
@@ -41,12 +41,12 @@ public:
                              std::size_t capacity) override;
     bool GetStruct(std::u16string_view path, std::u16string_view section, std::u16string_view key,
                    std::span<std::uint8_t> destination) override;
-    bool WriteString(std::u16string_view path, std::u16string_view section,
-                     std::u16string_view key, std::u16string_view value) override;
-    bool WriteStruct(std::u16string_view path, std::u16string_view section,
-                     std::u16string_view key, std::span<const std::uint8_t> source) override;
+    bool WriteString(std::u16string_view path, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) override;
+    bool WriteStruct(std::u16string_view path, std::u16string_view section, std::u16string_view key,
+                     std::span<const std::uint8_t> source) override;
 
-private:
+  private:
     using LoadedFile = LoadedProfileFile;
 
     // The kept file for path, emptied when it was another one.

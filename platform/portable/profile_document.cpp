@@ -86,12 +86,12 @@ void ProfileDocument::Index() {
         if (equals == std::u16string_view::npos) continue;
         const std::size_t lineOffset = static_cast<std::size_t>(line.data() - text.data());
         const std::u16string_view value = TrimBlanks(line.substr(equals + 1));
-        const std::size_t valueBegin =
-            value.empty() ? lineOffset + line.size()
-                          : static_cast<std::size_t>(value.data() - text.data());
-        current->keys.try_emplace(Folded(TrimBlanks(line.substr(0, equals))),
-                                  Key{valueBegin, valueBegin + value.size(),
-                                      lineOffset + equals + 1, lineEnd});
+        const std::size_t valueBegin = value.empty()
+                                           ? lineOffset + line.size()
+                                           : static_cast<std::size_t>(value.data() - text.data());
+        current->keys.try_emplace(
+            Folded(TrimBlanks(line.substr(0, equals))),
+            Key{valueBegin, valueBegin + value.size(), lineOffset + equals + 1, lineEnd});
     }
 }
 
@@ -115,7 +115,8 @@ std::optional<std::u16string_view> ProfileDocument::Find(std::u16string_view sec
                                                          std::u16string_view key) const {
     const Key* found = FindKey(section, key);
     if (!found) return std::nullopt;
-    return std::u16string_view(text_).substr(found->valueBegin, found->valueEnd - found->valueBegin);
+    return std::u16string_view(text_).substr(found->valueBegin,
+                                             found->valueEnd - found->valueBegin);
 }
 
 bool ProfileDocument::Set(std::u16string_view section, std::u16string_view key,

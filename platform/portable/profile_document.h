@@ -16,16 +16,16 @@
 // text. New lines end with CR LF.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <functional>
 #include <unordered_map>
 
 namespace platform::portable {
 
 class ProfileDocument {
-public:
+  public:
     explicit ProfileDocument(std::u16string text = {});
 
     const std::u16string& Text() const { return text_; }
@@ -39,12 +39,12 @@ public:
     // already holds exactly this text.
     bool Set(std::u16string_view section, std::u16string_view key, std::u16string_view value);
 
-private:
+  private:
     struct Key {
         std::size_t valueBegin;  // first character of the value after the blanks
         std::size_t valueEnd;    // after the value's last character that is not a blank
         std::size_t afterEquals;
-        std::size_t lineEnd;     // where the line break (or the text) begins
+        std::size_t lineEnd;  // where the line break (or the text) begins
     };
     // Lookups by a view of a folded name, without building a string.
     struct NameHash {
@@ -57,9 +57,9 @@ private:
     using ByName = std::unordered_map<std::u16string, Value, NameHash, std::equal_to<>>;
 
     struct Section {
-        ByName<Key> keys;  // by folded name, first occurrence
-        std::size_t insertAt = 0;                      // where a new key line goes
-        bool insertNeedsBreak = false;                 // the last line has no line break
+        ByName<Key> keys;               // by folded name, first occurrence
+        std::size_t insertAt = 0;       // where a new key line goes
+        bool insertNeedsBreak = false;  // the last line has no line break
     };
 
     void Index();

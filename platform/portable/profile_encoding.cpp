@@ -22,7 +22,8 @@ char16_t FromCodePage(unsigned char byte) {
 // The system writes the letters of Latin Extended-A (U+0100 to U+017F) that
 // the code page lacks as their closest letter; a space marks none.
 constexpr std::string_view kLatinExtendedA =
-    "AaAaAaCcCcCcCcDd\xD0" "dEeEeEeEeEeGgGg"
+    "AaAaAaCcCcCcCcDd\xD0"
+    "dEeEeEeEeEeGgGg"
     "GgGgHhHhIiIiIiIiIi  JjKk LlLlLl "
     " LlNnNnNn   OoOoOo\x8C\x9CRrRrRrSsSsSs"
     "\x8A\x9ATtTtTtUuUuUuUuUuUuWwYy\x9FZzZz\x8E\x9E ";

@@ -11,9 +11,9 @@
 namespace platform::portable {
 
 struct ProfileText {
-    bool utf16 = false;      // the file starts with the UTF-16LE byte-order mark
-    std::u16string text;     // without the mark
-    std::string oddByte;     // a UTF-16 file's unpaired last byte, kept as it was
+    bool utf16 = false;   // the file starts with the UTF-16LE byte-order mark
+    std::u16string text;  // without the mark
+    std::string oddByte;  // a UTF-16 file's unpaired last byte, kept as it was
 };
 
 ProfileText DecodeProfileText(std::string_view bytes);

@@ -20,13 +20,12 @@ UINT SizeArgument(std::size_t size) {
 
 std::int32_t SystemPrivateProfile::GetInt(std::u16string_view path, std::u16string_view section,
                                           std::u16string_view key, std::int32_t defaultValue) {
-    return static_cast<std::int32_t>(GetPrivateProfileIntW(
-        Wide(section).c_str(), Wide(key).c_str(), defaultValue, Wide(path).c_str()));
+    return static_cast<std::int32_t>(GetPrivateProfileIntW(Wide(section).c_str(), Wide(key).c_str(),
+                                                           defaultValue, Wide(path).c_str()));
 }
 
 std::u16string SystemPrivateProfile::GetString(std::u16string_view path,
-                                               std::u16string_view section,
-                                               std::u16string_view key,
+                                               std::u16string_view section, std::u16string_view key,
                                                std::u16string_view defaultValue,
                                                std::size_t capacity) {
     if (capacity == 0) return {};
@@ -38,16 +37,15 @@ std::u16string SystemPrivateProfile::GetString(std::u16string_view path,
 }
 
 bool SystemPrivateProfile::GetStruct(std::u16string_view path, std::u16string_view section,
-                                     std::u16string_view key,
-                                     std::span<std::uint8_t> destination) {
+                                     std::u16string_view key, std::span<std::uint8_t> destination) {
     return GetPrivateProfileStructW(Wide(section).c_str(), Wide(key).c_str(), destination.data(),
                                     SizeArgument(destination.size()), Wide(path).c_str()) != FALSE;
 }
 
 bool SystemPrivateProfile::WriteString(std::u16string_view path, std::u16string_view section,
                                        std::u16string_view key, std::u16string_view value) {
-    return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(),
-                                      Wide(value).c_str(), Wide(path).c_str()) != FALSE;
+    return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(value).c_str(),
+                                      Wide(path).c_str()) != FALSE;
 }
 
 bool SystemPrivateProfile::WriteStruct(std::u16string_view path, std::u16string_view section,

@@ -6,7 +6,7 @@
 namespace platform::win32 {
 
 class SystemPrivateProfile final : public PrivateProfile {
-public:
+  public:
     std::int32_t GetInt(std::u16string_view path, std::u16string_view section,
                         std::u16string_view key, std::int32_t defaultValue) override;
     std::u16string GetString(std::u16string_view path, std::u16string_view section,
@@ -14,10 +14,10 @@ public:
                              std::size_t capacity) override;
     bool GetStruct(std::u16string_view path, std::u16string_view section, std::u16string_view key,
                    std::span<std::uint8_t> destination) override;
-    bool WriteString(std::u16string_view path, std::u16string_view section,
-                     std::u16string_view key, std::u16string_view value) override;
-    bool WriteStruct(std::u16string_view path, std::u16string_view section,
-                     std::u16string_view key, std::span<const std::uint8_t> source) override;
+    bool WriteString(std::u16string_view path, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) override;
+    bool WriteStruct(std::u16string_view path, std::u16string_view section, std::u16string_view key,
+                     std::span<const std::uint8_t> source) override;
 };
 
 }  // namespace platform::win32

@@ -8,11 +8,9 @@
 #include <random>
 
 #include "config/defaults.h"
-#include "config/load_configuration.h"
 #include "config/validation.h"
-#include "platform/portable/folders.h"
+#include "load_setup.h"
 #include "platform/portable/private_profile.h"
-#include "temp_folder.h"
 
 namespace {
 
@@ -24,24 +22,17 @@ void ExpectValidated(const ConfigDocument& document) {
     EXPECT_EQ(std::memcmp(&again, &document, sizeof document), 0);
 }
 
-class BadInputTest : public ::testing::Test {
-protected:
+class BadInputTest : public ::testing::Test, protected LoadSetup {
+  protected:
     // Loads from a file holding these bytes; the file must stay as it was.
     void LoadUnchanged(const std::string& bytes) {
         WriteFileBytes(file, bytes);
-        LoadConfiguration(profiles, folders, path, configuration, saved, active);
+        LoadWith(profiles, path);
         ExpectValidated(configuration);
         EXPECT_TRUE(ReadFileBytes(file) == bytes) << "the file was written";
     }
 
-    TempFolder folder;
     platform::portable::PrivateProfile profiles;
-    platform::portable::Folders folders{u"", folder.Path().u16string()};
-    fs::path file = folder.Path() / "GamingMouse";
-    std::u16string path = file.u16string();
-    ConfigDocument configuration{};
-    ConfigDocument saved{};
-    ProfileRecord active{};
 };
 
 TEST_F(BadInputTest, RandomBytesAndNulBytes) {
@@ -52,7 +43,10 @@ TEST_F(BadInputTest, RandomBytesAndNulBytes) {
         LoadUnchanged(bytes);
     }
     LoadUnchanged(std::string(1000, '\0'));
-    LoadUnchanged(std::string("[Setting]\r\nTotle=\0" "3\r\n[Profile0Setting]\0\r\nGroupID=5\r\n", 45));
+    LoadUnchanged(
+        std::string("[Setting]\r\nTotle=\0"
+                    "3\r\n[Profile0Setting]\0\r\nGroupID=5\r\n",
+                    45));
     EXPECT_EQ(configuration.Global.Totle, 6);
 }
 
@@ -63,7 +57,8 @@ TEST_F(BadInputTest, AOneMegabyteLineAndAHundredThousandDigitStruct) {
 
     LoadUnchanged("[Profile0Setting]\r\nButtonAssigned0=" + std::string(100000, 'A') + "\r\n");
     const ButtonAssignment expected = DefaultButtonAssignment(0);
-    EXPECT_EQ(std::memcmp(&configuration.Profiles[0].ButtonAssigned[0], &expected, sizeof expected), 0);
+    EXPECT_EQ(std::memcmp(&configuration.Profiles[0].ButtonAssigned[0], &expected, sizeof expected),
+              0);
 }
 
 TEST_F(BadInputTest, AFiftyMegabyteFile) {
@@ -76,7 +71,7 @@ TEST_F(BadInputTest, AFiftyMegabyteFile) {
 
 TEST_F(BadInputTest, AFolderOrAReadOnlyFileWhereTheFileShouldBe) {
     fs::create_directory(file);
-    LoadConfiguration(profiles, folders, path, configuration, saved, active);
+    LoadWith(profiles, path);
     ExpectValidated(configuration);
     EXPECT_TRUE(fs::is_directory(file));
     EXPECT_TRUE(fs::is_empty(file));
@@ -85,7 +80,7 @@ TEST_F(BadInputTest, AFolderOrAReadOnlyFileWhereTheFileShouldBe) {
     const std::string bytes = "[Setting]\r\nTotle=2\r\n";
     WriteFileBytes(file, bytes);
     fs::permissions(file, fs::perms::owner_read);
-    LoadConfiguration(profiles, folders, path, configuration, saved, active);
+    LoadWith(profiles, path);
     EXPECT_EQ(configuration.Global.Totle, 2);
     EXPECT_EQ(ReadFileBytes(file), bytes);
 }

@@ -11,10 +11,9 @@
 
 #include "config/defaults.h"
 #include "config/ini_file.h"
-#include "config/load_configuration.h"
 #include "config/validation.h"
 #include "engine_under_test.h"
-#include "platform/portable/folders.h"
+#include "load_setup.h"
 #include "recording_profile.h"
 #include "temp_folder.h"
 
@@ -56,11 +55,9 @@ ConfigDocument ValidatedDefaults() {
     return document;
 }
 
-class ConfigFileTest : public ::testing::Test {
-protected:
-    void Load(std::u16string_view at) {
-        LoadConfiguration(profiles, folders, at, configuration, saved, active);
-    }
+class ConfigFileTest : public ::testing::Test, protected LoadSetup {
+  protected:
+    void Load(std::u16string_view at) { LoadWith(profiles, at); }
     void Load() { Load(path); }
     std::string FileText() const { return ReadFileBytes(file).value_or("(no file)"); }
     std::u16string Value(std::u16string_view section, std::u16string_view key) {
@@ -71,15 +68,8 @@ protected:
         profiles.Forget();
     }
 
-    TempFolder folder;
     std::unique_ptr<platform::PrivateProfile> engine = MakeEngineUnderTest();
     RecordingProfile profiles{*engine};
-    platform::portable::Folders folders{u"", folder.Path().u16string()};
-    fs::path file = folder.Path() / "GamingMouse";
-    std::u16string path = file.u16string();
-    ConfigDocument configuration{};
-    ConfigDocument saved{};
-    ProfileRecord active{};
 };
 
 TEST_F(ConfigFileTest, AMissingFileIsCreatedWithTheValidatedDefaultsInKeyOrder) {
@@ -94,10 +84,11 @@ TEST_F(ConfigFileTest, AMissingFileIsCreatedWithTheValidatedDefaultsInKeyOrder) 
               (std::vector<std::string>{"Setting", "Profile0Setting", "Profile1Setting",
                                         "Profile2Setting", "Profile3Setting", "Profile4Setting",
                                         "Profile5Setting"}));
-    EXPECT_TRUE(text.starts_with("[Setting]\r\nTotle=6\r\nCurrent=0\r\nActive=0\r\nShow_TrayIcon=1\r\n"
-                                 "Show_OSD=1\r\nlan_id=0\r\nBGFilesPath=\r\n0=0\r\n1=1\r\n2=2\r\n"
-                                 "3=3\r\n4=4\r\n5=5\r\n[Profile0Setting]\r\nGroupID=0\r\nDPI_Cur=3\r\n"
-                                 "DPI_Value0=2\r\nDPI_Color0=255\r\nDPI_Value1=4\r\nDPI_Color1=65280\r\n"))
+    EXPECT_TRUE(
+        text.starts_with("[Setting]\r\nTotle=6\r\nCurrent=0\r\nActive=0\r\nShow_TrayIcon=1\r\n"
+                         "Show_OSD=1\r\nlan_id=0\r\nBGFilesPath=\r\n0=0\r\n1=1\r\n2=2\r\n"
+                         "3=3\r\n4=4\r\n5=5\r\n[Profile0Setting]\r\nGroupID=0\r\nDPI_Cur=3\r\n"
+                         "DPI_Value0=2\r\nDPI_Color0=255\r\nDPI_Value1=4\r\nDPI_Color1=65280\r\n"))
         << text.substr(0, 300);
 
     std::vector<std::string> profileKeys = {"GroupID", "DPI_Cur"};
@@ -109,8 +100,10 @@ TEST_F(ConfigFileTest, AMissingFileIsCreatedWithTheValidatedDefaultsInKeyOrder) 
                             "light_bright", "light_speed", "light_bright_colorID"}) {
         profileKeys.push_back(key);
     }
-    for (int entry = 0; entry < 7; ++entry) profileKeys.push_back("light_Color" + std::to_string(entry));
-    for (int entry = 0; entry < 7; ++entry) profileKeys.push_back("light_Cycle" + std::to_string(entry));
+    for (int entry = 0; entry < 7; ++entry)
+        profileKeys.push_back("light_Color" + std::to_string(entry));
+    for (int entry = 0; entry < 7; ++entry)
+        profileKeys.push_back("light_Cycle" + std::to_string(entry));
     for (const char* key : {"DBClick_Speed", "Scroll_Speed", "scroll_page", "Mouse_Speed",
                             "mouse_enhance", "Profil_Name", "SYNCFilesPath"}) {
         profileKeys.push_back(key);
@@ -136,8 +129,8 @@ TEST_F(ConfigFileTest, AMissingFileIsCreatedWithTheValidatedDefaultsInKeyOrder) 
 TEST_F(ConfigFileTest, SlotsAreReadFromTheSectionsTheirIdsName) {
     std::string text = "[Setting]\r\nTotle=3\r\nActive=1\r\n0=2\r\n1=0\r\n2=1\r\n";
     for (int section = 0; section < 6; ++section) {
-        text += "[Profile" + std::to_string(section) + "Setting]\r\nGroupID=" +
-                std::to_string(10 + section) + "\r\n";
+        text += "[Profile" + std::to_string(section) +
+                "Setting]\r\nGroupID=" + std::to_string(10 + section) + "\r\n";
     }
     WriteFileBytes(file, text);
 
@@ -191,7 +184,8 @@ TEST_F(ConfigFileTest, ADamagedButtonValueLoadsAsTheDefaultAssignment) {
     for (const std::u16string& damaged : {alteredDigit, twoDigitsShort}) {
         ASSERT_TRUE(ini.WriteString(u"Profile0Setting", u"ButtonAssigned2", damaged));
         Load();
-        EXPECT_TRUE(SameBytes(configuration.Profiles[0].ButtonAssigned[2], DefaultButtonAssignment(2)));
+        EXPECT_TRUE(
+            SameBytes(configuration.Profiles[0].ButtonAssigned[2], DefaultButtonAssignment(2)));
     }
 }
 
@@ -240,8 +234,8 @@ TEST_F(ConfigFileTest, AProfileReadsBackAsItWasWrittenWithItsTextsCutToTheirFiel
     profile.ButtonAssigned[4].ActionCode = 0xD6;
     profile.ButtonAssigned[4].reserved2 = {0xAA, 0x55};
     WriteProfile(profiles, path, 5, profile);
-    IniFile(profiles, path).WriteString(u"Profile5Setting", u"SYNCFilesPath",
-                                        std::u16string(300, u'p'));
+    IniFile(profiles, path)
+        .WriteString(u"Profile5Setting", u"SYNCFilesPath", std::u16string(300, u'p'));
 
     ProfileRecord read{};
     ReadProfile(profiles, path, 5, read);

@@ -13,8 +13,8 @@ ProfileCall Int(std::u16string section, std::u16string key, std::int32_t default
 }
 ProfileCall Text(std::u16string section, std::u16string key, std::u16string defaultValue = u"",
                  std::int64_t capacity = 4096) {
-    return {Kind::GetString, std::move(section), std::move(key), std::move(defaultValue), capacity,
-            {}};
+    return {Kind::GetString,         std::move(section), std::move(key),
+            std::move(defaultValue), capacity,           {}};
 }
 ProfileCall Struct(std::u16string section, std::u16string key, std::int64_t size) {
     return {Kind::GetStruct, std::move(section), std::move(key), {}, size, {}};
@@ -23,7 +23,11 @@ ProfileCall Write(std::u16string section, std::u16string key, std::u16string val
     return {Kind::WriteString, std::move(section), std::move(key), std::move(value), 0, {}};
 }
 ProfileCall WriteBytes(std::u16string section, std::u16string key, std::string bytes) {
-    return {Kind::WriteStruct, std::move(section), std::move(key), {}, 0,
+    return {Kind::WriteStruct,
+            std::move(section),
+            std::move(key),
+            {},
+            0,
             std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
 }
 
@@ -64,9 +68,8 @@ std::string Call(platform::PrivateProfile& profiles, const std::u16string& path,
                    "\"";
         case Kind::GetStruct: {
             std::vector<std::uint8_t> bytes(static_cast<std::size_t>(call.number));
-            return profiles.GetStruct(path, call.section, call.key, bytes)
-                       ? DescribeBytes(bytes)
-                       : "fails";
+            return profiles.GetStruct(path, call.section, call.key, bytes) ? DescribeBytes(bytes)
+                                                                           : "fails";
         }
         case Kind::WriteString:
             return profiles.WriteString(path, call.section, call.key, call.text) ? "ok" : "fails";
@@ -76,8 +79,7 @@ std::string Call(platform::PrivateProfile& profiles, const std::u16string& path,
     return {};
 }
 
-const std::string kPlain =
-    "[Setting]\r\nTotle=6\r\nName=abc\r\n[Profile0Setting]\r\nDPI_Cur=3\r\n";
+const std::string kPlain = "[Setting]\r\nTotle=6\r\nName=abc\r\n[Profile0Setting]\r\nDPI_Cur=3\r\n";
 
 std::string Utf16File(std::u16string_view text) {
     std::string bytes = "\xFF\xFE";
@@ -98,8 +100,8 @@ std::vector<ProfileCase> PrivateProfileCases() {
         {"lookups ignore case; missing keys, sections and files give the default",
          kPlain,
          {Int(u"Setting", u"Totle", 0), Int(u"SETTING", u"totle", 0), Int(u"Setting", u"Gone", 7),
-          Int(u"Nowhere", u"Totle", -3), Text(u"setting", u"NAME"), Text(u"Setting", u"Gone", u"def  "),
-          Text(u"Profile0Setting", u"DPI_Cur")},
+          Int(u"Nowhere", u"Totle", -3), Text(u"setting", u"NAME"),
+          Text(u"Setting", u"Gone", u"def  "), Text(u"Profile0Setting", u"DPI_Cur")},
          {"6", "6", "7", "-3", "\"abc\"", "\"def\"", "\"3\""},
          kPlain},
         {"a read through a small buffer is cut to its capacity less one",
@@ -130,8 +132,8 @@ std::vector<ProfileCase> PrivateProfileCases() {
          "[q]\r\na=\"quoted\"\r\nb='single'\r\nc=\"mixed'\r\nd=\"\r\ne=\"\"\r\nf=\" spaced \"\r\n"},
         {"duplicates: the first section and the first key win; writes go there too",
          "[s]\r\nk=1\r\nK=2\r\n[S]\r\nk=3\r\nj=4\r\n",
-         {Text(u"s", u"k"), Text(u"s", u"j", u"none"), Write(u"S", u"j", u"5"), Write(u"s", u"K", u"6"),
-          Text(u"s", u"j")},
+         {Text(u"s", u"k"), Text(u"s", u"j", u"none"), Write(u"S", u"j", u"5"),
+          Write(u"s", u"K", u"6"), Text(u"s", u"j")},
          {"\"1\"", "\"none\"", "ok", "ok", "\"5\""},
          "[s]\r\nk=6\r\nK=2\r\nj=5\r\n[S]\r\nk=3\r\nj=4\r\n"},
         {"a line without '=' is no key",
@@ -250,7 +252,8 @@ ProfileRun RunProfileCase(platform::PrivateProfile& profiles, const ProfileCase&
     if (profileCase.fileBefore) WriteFileBytes(file, *profileCase.fileBefore);
     ProfileRun run;
     const std::u16string path = file.u16string();
-    for (const ProfileCall& call : profileCase.calls) run.results.push_back(Call(profiles, path, call));
+    for (const ProfileCall& call : profileCase.calls)
+        run.results.push_back(Call(profiles, path, call));
     run.fileAfter = ReadFileBytes(file);
     return run;
 }

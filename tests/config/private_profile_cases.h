@@ -18,18 +18,19 @@ struct ProfileCall {
     Kind kind;
     std::u16string section;
     std::u16string key;
-    std::u16string text;             // the default of GetString, the value of WriteString
-    std::int64_t number = 0;         // the default of GetInt, the size of GetStruct, the capacity of GetString
-    std::vector<std::uint8_t> bytes; // the source of WriteStruct
+    std::u16string text;  // the default of GetString, the value of WriteString
+    std::int64_t number =
+        0;  // the default of GetInt, the size of GetStruct, the capacity of GetString
+    std::vector<std::uint8_t> bytes;  // the source of WriteStruct
 };
 
 struct ProfileCase {
     std::string name;
     std::optional<std::string> fileBefore;  // no value: no file
     std::vector<ProfileCall> calls;
-    std::vector<std::string> results;       // one per call, as DescribeResult gives it
-    std::optional<std::string> fileAfter;   // no value: no file
-    std::string wineDiffers = {};           // empty when Wine gives the same
+    std::vector<std::string> results;      // one per call, as DescribeResult gives it
+    std::optional<std::string> fileAfter;  // no value: no file
+    std::string wineDiffers = {};          // empty when Wine gives the same
 };
 
 struct ProfileRun {

@@ -52,8 +52,8 @@ TEST(PortablePrivateProfile, WritesFailWithoutTouchingAnythingWhereNoFileCanBe) 
     PrivateProfile profiles;
     fs::create_directory(folder.Path() / "folder");
     WriteFileBytes(folder.Path() / "readonly.ini", "[s]\r\nk=1\r\n");
-    fs::permissions(folder.Path() / "readonly.ini", fs::perms::owner_write | fs::perms::group_write |
-                                                        fs::perms::others_write,
+    fs::permissions(folder.Path() / "readonly.ini",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 
     for (const char* name : {"missing/file.ini", "folder", "readonly.ini"}) {
@@ -61,7 +61,8 @@ TEST(PortablePrivateProfile, WritesFailWithoutTouchingAnythingWhereNoFileCanBe) 
         const std::u16string path = folder.AgentPath(name);
         EXPECT_FALSE(profiles.WriteString(path, u"s", u"k", u"2"));
         EXPECT_FALSE(profiles.WriteStruct(path, u"s", u"b", std::vector<std::uint8_t>{1, 2}));
-        EXPECT_EQ(profiles.GetInt(path, u"s", u"k", 7), std::string(name) == "readonly.ini" ? 1 : 7);
+        EXPECT_EQ(profiles.GetInt(path, u"s", u"k", 7),
+                  std::string(name) == "readonly.ini" ? 1 : 7);
     }
     EXPECT_FALSE(fs::exists(folder.Path() / "missing"));
     EXPECT_TRUE(fs::is_directory(folder.Path() / "folder"));

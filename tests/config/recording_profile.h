@@ -15,7 +15,7 @@ struct ProfileAccess {
 };
 
 class RecordingProfile final : public platform::PrivateProfile {
-public:
+  public:
     explicit RecordingProfile(platform::PrivateProfile& inner) : inner_(inner) {}
 
     const std::vector<ProfileAccess>& Accesses() const { return accesses_; }
@@ -52,18 +52,18 @@ public:
         Note(false, section, key);
         return inner_.GetStruct(path, section, key, destination);
     }
-    bool WriteString(std::u16string_view path, std::u16string_view section,
-                     std::u16string_view key, std::u16string_view value) override {
+    bool WriteString(std::u16string_view path, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) override {
         Note(true, section, key);
         return inner_.WriteString(path, section, key, value);
     }
-    bool WriteStruct(std::u16string_view path, std::u16string_view section,
-                     std::u16string_view key, std::span<const std::uint8_t> source) override {
+    bool WriteStruct(std::u16string_view path, std::u16string_view section, std::u16string_view key,
+                     std::span<const std::uint8_t> source) override {
         Note(true, section, key);
         return inner_.WriteStruct(path, section, key, source);
     }
 
-private:
+  private:
     void Note(bool write, std::u16string_view section, std::u16string_view key) {
         accesses_.push_back({write, std::u16string(section), std::u16string(key)});
     }

@@ -9,7 +9,7 @@
 #include <string>
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -30,7 +30,7 @@ public:
     // The path in the agent's text form.
     std::u16string AgentPath(const std::string& name) const { return (path_ / name).u16string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

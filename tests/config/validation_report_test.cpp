@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "config/load_configuration.h"
-#include "platform/portable/folders.h"
+#include "load_setup.h"
 #include "platform/portable/private_profile.h"
-#include "temp_folder.h"
 
 static void PrintTo(const ReplacedValue& value, std::ostream* out) {
-    const auto narrow = [](const std::u16string& text) { return std::string(text.begin(), text.end()); };
+    const auto narrow = [](const std::u16string& text) {
+        return std::string(text.begin(), text.end());
+    };
     *out << narrow(value.section) << "/" << narrow(value.key) << ": " << narrow(value.inFile)
          << " -> " << narrow(value.used);
 }
@@ -44,15 +44,10 @@ TEST(ValidationReport, ListsEveryValueValidationReplacesInKeyOrder) {
 }
 
 TEST(ValidationReport, AFileTheAgentCreatedNeedsNoReplacement) {
-    TempFolder folder;
+    LoadSetup setup;
     platform::portable::PrivateProfile profiles;
-    platform::portable::Folders folders{u"", folder.Path().u16string()};
-    ConfigDocument configuration{};
-    ConfigDocument saved{};
-    ProfileRecord active{};
-    LoadConfiguration(profiles, folders, folder.AgentPath("GamingMouse"), configuration, saved,
-                      active);
-    EXPECT_TRUE(ListReplacedValues(profiles, folder.AgentPath("GamingMouse")).empty());
+    setup.LoadWith(profiles, setup.path);
+    EXPECT_TRUE(ListReplacedValues(profiles, setup.path).empty());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // validated values without writing to the file; the value read must be the
 // one written; every character outside the changed line must stay.
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +13,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 
 #include "config/config_file.h"
 #include "config/file_keys.h"
@@ -59,7 +60,8 @@ void RequireOneLineChanged(const std::string& before, const std::string& after) 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const fs::path folder = [] {
-        const fs::path path = fs::temp_directory_path() / ("gm-profile-fuzz-" + std::to_string(getpid()));
+        const fs::path path =
+            fs::temp_directory_path() / ("gm-profile-fuzz-" + std::to_string(getpid()));
         fs::create_directories(path);
         return path;
     }();

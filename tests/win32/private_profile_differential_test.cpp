@@ -19,7 +19,8 @@ TEST(PrivateProfileDifferential, OurEngineAgreesWithTheSystemFunctions) {
         platform::portable::PrivateProfile ours;
         platform::win32::SystemPrivateProfile system;
         const ProfileRun ourRun = RunProfileCase(ours, profileCase, folder.Path() / "ours.ini");
-        const ProfileRun systemRun = RunProfileCase(system, profileCase, folder.Path() / "system.ini");
+        const ProfileRun systemRun =
+            RunProfileCase(system, profileCase, folder.Path() / "system.ini");
 
         EXPECT_EQ(ourRun.results, profileCase.results);
         EXPECT_EQ(Printable(ourRun.fileAfter), Printable(profileCase.fileAfter));
@@ -27,8 +28,8 @@ TEST(PrivateProfileDifferential, OurEngineAgreesWithTheSystemFunctions) {
             EXPECT_EQ(systemRun.results, ourRun.results);
             EXPECT_EQ(Printable(systemRun.fileAfter), Printable(ourRun.fileAfter));
         } else {
-            const bool same = systemRun.results == ourRun.results &&
-                              systemRun.fileAfter == ourRun.fileAfter;
+            const bool same =
+                systemRun.results == ourRun.results && systemRun.fileAfter == ourRun.fileAfter;
             EXPECT_FALSE(same) << "Wine now agrees; the case's reason is stale: "
                                << profileCase.wineDiffers;
         }
