@@ -21,6 +21,10 @@ start_server
   if [ ! -f "$WINEPREFIX/.gm-ready" ]; then
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    # Programs started so far (the desktop among them) run with the driver they
+    # found; end them so that every later program gets the null driver.
+    wineserver -k >/dev/null 2>&1 || true
+    start_server
     touch "$WINEPREFIX/.gm-ready"
   fi
 ) 9>"$WINEPREFIX.lock"

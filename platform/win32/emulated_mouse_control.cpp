@@ -4,7 +4,8 @@
 #include <string>
 
 #include "device/report_hex.h"
-#include "platform/win32/emulation_protocol.h"
+#include "platform/portable/emulation_protocol.h"
+#include "platform/win32/text.h"
 
 namespace platform::win32 {
 
@@ -30,7 +31,7 @@ EmulatedMouseControl::EmulatedMouseControl(portable::EmulatedMouse& mouse) : mou
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, kClassName, emulation::kControlWindowTitle, WS_POPUP, 0, 0, 0, 0,
+    window_ = CreateWindowExW(0, kClassName, Wide(emulation::kControlWindowTitle).c_str(), WS_POPUP, 0, 0, 0, 0,
                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include "platform/win32/text.h"
+
 namespace platform::win32 {
 
 namespace {
 
-HWND ControlWindow() { return FindWindowW(nullptr, emulation::kControlWindowTitle); }
+HWND ControlWindow() { return FindWindowW(nullptr, Wide(emulation::kControlWindowTitle).c_str()); }
 
 LRESULT Send(HWND control, HWND replyTo, emulation::Control what, std::int32_t argument) {
     COPYDATASTRUCT data{static_cast<ULONG_PTR>(what), sizeof argument, &argument};

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/win32/emulation_protocol.h"
+#include "platform/portable/emulation_protocol.h"
 
 namespace platform::win32 {
 

@@ -20,6 +20,8 @@ struct Command {
 const Command& ReportCommand();
 const Command& ReadBackCommand();
 const Command& ConfigCommand();
+const Command& EmulateCommand();
+const Command& PostCommand();
 
 // The value of an option the command cannot do without.
 std::string RequiredOption(const CommandLine& line, const std::string& name);

@@ -10,15 +10,17 @@
 namespace {
 
 // The commands in the order --help lists them.
-std::array<const Command*, 3> Commands() {
-    return {&ReportCommand(), &ReadBackCommand(), &ConfigCommand()};
+std::array<const Command*, 5> Commands() {
+    return {&ReportCommand(), &ReadBackCommand(), &ConfigCommand(), &EmulateCommand(),
+            &PostCommand()};
 }
 
 void PrintToolHelp(std::ostream& out) {
     out << "Usage: gmhid <command> [options]\n"
            "\n"
            "Shows what the gaming-mouse agent sends to the mouse and what it makes of\n"
-           "the mouse's answers, with the agent's own code. No command talks to a device.\n"
+           "the mouse's answers, with the agent's own code; report, readback and config\n"
+           "talk to no device. On Windows, emulate and post drive a running agent.\n"
            "\n"
            "Commands:\n";
     for (const Command* command : Commands()) {

@@ -10,6 +10,7 @@
 
 #include "platform/folders.h"
 #include "platform/private_profile.h"
+#include "tools/gmhid/agent_remote.h"
 
 // The configuration file as the build's platform reaches it.
 struct ToolPorts {
@@ -17,6 +18,8 @@ struct ToolPorts {
     platform::Folders& folders;
     // True when the path names a file whose bytes can be read.
     std::function<bool(std::u16string_view)> isReadableFile;
+    // The running agent, where the build can reach one.
+    AgentRemote* agent = nullptr;
 };
 
 // Runs the command line (without the program name). Output and messages are

@@ -5,6 +5,8 @@
 #include <iostream>
 #include <vector>
 
+#include "platform/win32/desktop.h"
+#include "platform/win32/emulated_mouse_remote.h"
 #include "platform/win32/private_profile.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/text.h"
@@ -22,5 +24,9 @@ int wmain(int argc, wchar_t** argv) {
                         return std::filesystem::is_regular_file(native, error) &&
                                std::ifstream(native).good();
                     }};
+    platform::win32::Desktop desktop;
+    AgentRemote agent{desktop, platform::win32::SendMouseControl,
+                      platform::win32::DumpMouseReports};
+    ports.agent = &agent;
     return RunGmhid(arguments, ports, std::cout, std::cerr);
 }

@@ -5,10 +5,11 @@
 // text, one line per report) to the window passed as wParam.
 
 #include <cstdint>
+#include <string_view>
 
 namespace emulation {
 
-inline constexpr wchar_t kControlWindowTitle[] = L"GamingMouseHid emulated mouse";
+inline constexpr std::u16string_view kControlWindowTitle = u"GamingMouseHid emulated mouse";
 
 enum class Control : std::uintptr_t {
     kPlug = 1,
