@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs a Windows program under Wine in the prefix named by WINEPREFIX (the
-# build tree's own prefix; see cmake/WinePrefix.cmake). The prefix is created
+# build tree's own prefix, set by the tests' CMake). The prefix is created
 # on first use, with the null display driver so that hidden windows work
 # without a display.
 set -e
@@ -15,18 +15,23 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 # It stays up 30 s after its last program, so the next start is fast.
 start_server() { wineserver -p 30 </dev/null >/dev/null 2>&1 || true; }
 
+# A new prefix, with the null display driver so that hidden windows work
+# without a display.
+create_prefix() {
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+  # Programs started so far (the desktop among them) run with the driver they
+  # found; end them so that every later program gets the null driver.
+  wineserver -k >/dev/null 2>&1 || true
+  touch "$WINEPREFIX/.gm-ready"
+}
+
 start_server
 (
   flock 9
-  if [ ! -f "$WINEPREFIX/.gm-ready" ]; then
-    wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-    # Programs started so far (the desktop among them) run with the driver they
-    # found; end them so that every later program gets the null driver.
-    wineserver -k >/dev/null 2>&1 || true
-    start_server
-    touch "$WINEPREFIX/.gm-ready"
-  fi
+  # The lock's descriptor is closed for Wine's own processes: a server that
+  # kept it would hold the lock for as long as it runs.
+  [ -f "$WINEPREFIX/.gm-ready" ] || create_prefix 9>&-
 ) 9>"$WINEPREFIX.lock"
 start_server
 exec wine "$@"

@@ -59,6 +59,8 @@ run_tests --test-dir build/fuzz
 
 build win64
 run_tests --preset win64
+# Wine's server and services outlive the tests; end them with the run.
+WINEPREFIX=$PWD/build/win64/wine-prefix wineserver -k 2>/dev/null || true
 release_checks=(dist/win64/GamingMouseHid.exe:x86-64)
 
 build win32

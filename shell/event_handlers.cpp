@@ -120,9 +120,14 @@ platform::LResult CMyWnd::OnDeviceCommand() {
 
 platform::LResult CMyWnd::OnDeviceDpiStage(platform::WParam stage) {
     const auto value = static_cast<std::int32_t>(stage);
-    const std::int32_t active = SavedConfiguration.Global.Active;
+    const GlobalSettings& global = SavedConfiguration.Global;
+    const std::int32_t active = global.Active;
     ActiveProfile.DPI_Cur = value;
-    WriteProfileDpiStage(platform_.profiles, ConfigPath, active, value);
+    // The active profile is stored in the section its id names; writing to
+    // the section numbered by the slot would change another profile once the
+    // configuration program has reordered them.
+    const std::int32_t section = global.ProfileIds[static_cast<std::size_t>(active)];
+    WriteProfileDpiStage(platform_.profiles, ConfigPath, section, value);
     PostToPeer(Desktop(), kCompanionWindowTitle, WM_COMPANION_DPI_STAGE,
                static_cast<platform::WParam>(active), value - 1);
     return 1;

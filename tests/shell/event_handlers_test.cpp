@@ -126,6 +126,19 @@ TEST_F(AgentEvents, ADpiStageIsRecordedInTheActiveProfileAndPassedOn) {
     EXPECT_EQ(TakeCompanionMessages(), (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 2, 2}}));
 }
 
+TEST_F(AgentEvents, ADpiStageGoesToTheSectionOfTheActiveProfileAfterAReorder) {
+    // Slot 1 is stored in section 0 and slot 0 in section 1.
+    WriteFileInt(u"Setting", u"Active", 1);
+    WriteFileInt(u"Setting", u"0", 1);
+    WriteFileInt(u"Setting", u"1", 0);
+    StartAgent();
+    TakeCompanionMessages();
+    Send(WM_DEVICE_DPI_STAGE, 6);
+    EXPECT_EQ(FileInt(u"Profile0Setting", u"DPI_Cur"), 6);
+    EXPECT_EQ(FileInt(u"Profile1Setting", u"DPI_Cur"), -12345);  // slot 0's section: untouched
+    EXPECT_EQ(TakeCompanionMessages(), (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 1, 5}}));
+}
+
 TEST_F(AgentEvents, TheMouseDpiButtonReachesTheCompanionThroughTheListener) {
     StartAgent();
     TakeCompanionMessages();
