@@ -58,8 +58,9 @@ struct ButtonAssignment {
     std::int32_t MacroRef;
 };
 
-static_assert(std::endian::native == std::endian::little,
-              "ButtonAssignment is stored as its in-memory bytes, which the file keeps little-endian");
+static_assert(
+    std::endian::native == std::endian::little,
+    "ButtonAssignment is stored as its in-memory bytes, which the file keeps little-endian");
 static_assert(sizeof(MacroEvent) == 4 && offsetof(MacroEvent, Value) == 2);
 static_assert(sizeof(ButtonAssignment) == 380);
 static_assert(offsetof(ButtonAssignment, Events) == 4);

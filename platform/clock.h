@@ -8,7 +8,7 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // Milliseconds since some fixed start; wraps at 2^32 like the system's tick count.

@@ -7,7 +7,7 @@
 namespace platform {
 
 class DebugOutput {
-public:
+  public:
     virtual ~DebugOutput() = default;
     virtual void Write(std::u16string_view text) = 0;
 };

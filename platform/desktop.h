@@ -14,11 +14,11 @@ namespace platform {
 // Receives every message sent or posted to one window, on the thread that
 // created it.
 class WindowProcedure {
-public:
+  public:
     virtual LResult OnMessage(WindowHandle window, std::uint32_t message, WParam wParam,
                               LParam lParam) = 0;
 
-protected:
+  protected:
     ~WindowProcedure() = default;
 };
 
@@ -33,7 +33,7 @@ struct WindowSpec {
 };
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // The top-level window whose title is exactly this text, or 0.
@@ -41,8 +41,7 @@ public:
 
     // Queues a message for the window and returns at once; false when the
     // window does not exist. Safe from any thread.
-    virtual bool Post(WindowHandle window, std::uint32_t message, WParam wParam,
-                      LParam lParam) = 0;
+    virtual bool Post(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) = 0;
 
     // Creates a window of a plain class (no class style, cursor, brush or
     // icon) that is never shown. The creation messages, WM_CREATE among them,

@@ -7,7 +7,7 @@
 namespace platform {
 
 class Folders {
-public:
+  public:
     virtual ~Folders() = default;
 
     // The folder of the running executable, without a trailing backslash.

@@ -14,7 +14,7 @@ namespace platform {
 using LibraryHandle = std::uintptr_t;  // 0 names no library
 
 class Libraries {
-public:
+  public:
     virtual ~Libraries() = default;
 
     // Loads the library at this path (or by this name from the system's

@@ -26,7 +26,7 @@ struct MenuItem {
 };
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // NIM_ADD / NIM_DELETE with the record; false when the shell refuses

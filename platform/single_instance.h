@@ -15,7 +15,7 @@ struct NamedMutex {
 };
 
 class SingleInstance {
-public:
+  public:
     virtual ~SingleInstance() = default;
 
     // Creates (or opens) the named mutex without taking ownership.

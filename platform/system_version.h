@@ -8,7 +8,7 @@
 namespace platform {
 
 class SystemVersion {
-public:
+  public:
     virtual ~SystemVersion() = default;
     virtual std::uint32_t MajorVersion() = 0;
 };

@@ -19,7 +19,7 @@ inline constexpr std::uint32_t kMsgDeviceChange = 0x0219;
 inline constexpr std::uint32_t kMsgSessionChange = 0x02B1;  // WM_WTSSESSION_CHANGE
 inline constexpr std::uint32_t kMsgFirstPrivate = 0x0400;   // WM_USER
 
-inline constexpr std::uint32_t kStylePopup = 0x80000000u;      // WS_POPUP
+inline constexpr std::uint32_t kStylePopup = 0x80000000u;         // WS_POPUP
 inline constexpr std::uint32_t kExStyleToolWindow = 0x00000080u;  // WS_EX_TOOLWINDOW
 
 }  // namespace platform

@@ -16,17 +16,17 @@ inline constexpr std::u16string_view kInstanceMutexName = u"GamingMouseHid_kavri
 inline constexpr int kExitNoWindow = 1;
 
 class CHidApp : public CWinApp {
-public:
+  public:
     explicit CHidApp(platform::Platform& platform);
     ~CHidApp() override;
 
     CMyWnd* AgentWindow() const { return window_.get(); }
 
-protected:
+  protected:
     bool InitInstance() override;
     int ExitInstance() override;
 
-private:
+  private:
     platform::Platform& platform_;
     std::unique_ptr<CMyWnd> window_;
     platform::MutexHandle instanceMutex_ = 0;

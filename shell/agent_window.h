@@ -13,7 +13,7 @@
 #include "pointer/registry_path_key.h"
 
 class CMyWnd : public CWnd {
-public:
+  public:
     explicit CMyWnd(platform::Platform& platform);
     ~CMyWnd() override;
 
@@ -63,11 +63,11 @@ public:
     ProfileRecord ActiveProfile{};
     std::uint32_t lastReadBackTick = 0;
 
-protected:
+  protected:
     platform::LResult WindowProc(std::uint32_t message, platform::WParam wParam,
                                  platform::LParam lParam) override;
 
-private:
+  private:
     void BuildConfigPath();
     void StartDeviceLink();
     void FillTrayRecord();
@@ -83,7 +83,7 @@ private:
     platform::LibraryHandle sessionLibrary_ = 0;
     std::uintptr_t deviceNotification_ = 0;
     HidDeviceLink link_;
-    bool hasReadBack_ = false;  // lastReadBackTick holds a time only after the first read-back
+    bool hasReadBack_ = false;    // lastReadBackTick holds a time only after the first read-back
     RegistryPathKey pointerKey_;  // closed before the link when the window object goes
     platform::TrayIconRecord trayRecord_;
     std::uint32_t taskbarCreatedMessage_ = 0;

@@ -78,8 +78,8 @@ platform::LResult CMyWnd::OnSessionChange(platform::WParam code) {
                 WriteDevicePresence(1);
                 ShowIconIfAllowed();
             } else {
-                PostToPeer(Desktop(), kCompanionWindowTitle, WM_COMPANION_NO_DEVICE,
-                           kNoDeviceCode, 0);
+                PostToPeer(Desktop(), kCompanionWindowTitle, WM_COMPANION_NO_DEVICE, kNoDeviceCode,
+                           0);
             }
             break;
         case SessionAction::kNothing:

@@ -34,8 +34,8 @@ inline constexpr platform::WParam kAgentEndingCommand = 0xFFFFFFFFu;
 
 // Posts to the top-level window with exactly this title, if there is one.
 // Peers are told, never asked: nothing waits and no result is examined.
-inline void PostToPeer(platform::Desktop& desktop, std::u16string_view title,
-                       std::uint32_t message, platform::WParam wParam, platform::LParam lParam) {
+inline void PostToPeer(platform::Desktop& desktop, std::u16string_view title, std::uint32_t message,
+                       platform::WParam wParam, platform::LParam lParam) {
     if (const platform::WindowHandle peer = desktop.FindWindowByTitle(title)) {
         desktop.Post(peer, message, wParam, lParam);
     }

@@ -68,9 +68,9 @@ void CMyWnd::ShowTrayMenu() {
     // the configuration program saved without telling the agent.
     LoadConfiguration();
     const std::u16string menuFile =
-        platform_.folders.ModuleFolder() +
-        std::u16string(Configuration.Global.lan_id == kSpanish ? kSpanishMenuFile
-                                                                : kEnglishMenuFile);
+        platform_.folders.ModuleFolder() + std::u16string(Configuration.Global.lan_id == kSpanish
+                                                              ? kSpanishMenuFile
+                                                              : kEnglishMenuFile);
     const IniFile texts(platform_.profiles, menuFile);
     const std::vector<platform::MenuItem> items = {
         {texts.GetString(kMenuSection, u"1", u""), ID_TRAY_OPEN},

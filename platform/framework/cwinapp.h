@@ -7,7 +7,7 @@
 #include "platform/framework/cwnd.h"
 
 class CWinApp {
-public:
+  public:
     explicit CWinApp(platform::Desktop& desktop) : desktop_(desktop) {}
     virtual ~CWinApp() = default;
     CWinApp(const CWinApp&) = delete;
@@ -15,7 +15,7 @@ public:
 
     int Run();
 
-protected:
+  protected:
     virtual bool InitInstance() { return true; }
 
     // The framework's exit processing: the code of the quit message, or the
@@ -27,7 +27,7 @@ protected:
 
     void SetExitCode(int exitCode) { exitCode_ = exitCode; }
 
-private:
+  private:
     platform::Desktop& desktop_;
     int exitCode_ = 0;
 };

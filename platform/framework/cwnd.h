@@ -8,7 +8,7 @@
 #include "platform/desktop.h"
 
 class CWnd : protected platform::WindowProcedure {
-public:
+  public:
     explicit CWnd(platform::Desktop& desktop) : desktop_(desktop) {}
     virtual ~CWnd() = default;
     CWnd(const CWnd&) = delete;
@@ -24,7 +24,7 @@ public:
     // Makes the end of this window end the calling thread's message loop.
     void QuitWhenDestroyed() { quitWhenDestroyed_ = true; }
 
-protected:
+  protected:
     virtual platform::LResult WindowProc(std::uint32_t message, platform::WParam wParam,
                                          platform::LParam lParam);
 
@@ -33,7 +33,7 @@ protected:
 
     platform::Desktop& Desktop() const { return desktop_; }
 
-private:
+  private:
     platform::LResult OnMessage(platform::WindowHandle window, std::uint32_t message,
                                 platform::WParam wParam, platform::LParam lParam) final;
 

@@ -24,7 +24,7 @@ struct PostedMessage {
 };
 
 class Desktop final : public platform::Desktop {
-public:
+  public:
     explicit Desktop(Trace* trace = nullptr) : trace_(trace) {}
 
     WindowHandle FindWindowByTitle(std::u16string_view title) override;
@@ -63,7 +63,7 @@ public:
     // The next CreateHiddenWindow fails as if the system refused it.
     void RefuseNextCreation() { refuseNextCreation_ = true; }
 
-private:
+  private:
     struct Window {
         std::u16string title;
         WindowProcedure* procedure = nullptr;  // null for a peer

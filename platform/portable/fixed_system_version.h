@@ -6,12 +6,12 @@
 namespace platform::portable {
 
 class FixedSystemVersion final : public SystemVersion {
-public:
+  public:
     explicit FixedSystemVersion(std::uint32_t major = 10) : major_(major) {}
     std::uint32_t MajorVersion() override { return major_; }
     void Set(std::uint32_t major) { major_ = major; }
 
-private:
+  private:
     std::uint32_t major_;
 };
 

@@ -7,7 +7,7 @@
 namespace platform::portable {
 
 class Folders final : public platform::Folders {
-public:
+  public:
     Folders(std::u16string moduleFolder, std::optional<std::u16string> roamingAppData,
             Trace* trace = nullptr)
         : moduleFolder_(std::move(moduleFolder)),
@@ -18,7 +18,7 @@ public:
     std::optional<std::u16string> RoamingAppData() override;
     bool FileExists(std::u16string_view path) override;
 
-private:
+  private:
     std::u16string moduleFolder_;
     std::optional<std::u16string> roamingAppData_;
     Trace* trace_;

@@ -11,7 +11,7 @@
 namespace platform::portable {
 
 class ManualClock final : public Clock {
-public:
+  public:
     explicit ManualClock(std::uint32_t start = 100000) : now_(start) {}
 
     std::uint32_t TickCount() override { return now_.load(); }
@@ -20,7 +20,7 @@ public:
     void Advance(std::uint32_t milliseconds) { now_ += milliseconds; }
     std::vector<std::uint32_t> Sleeps() const;
 
-private:
+  private:
     std::atomic<std::uint32_t> now_;
     mutable std::mutex mutex_;
     std::vector<std::uint32_t> sleeps_;

@@ -11,14 +11,14 @@
 namespace platform::portable {
 
 class MutexRegistry final : public SingleInstance {
-public:
+  public:
     NamedMutex Create(std::u16string_view name) override;
     void Close(MutexHandle handle) override;
 
     // Handles open on the named mutex.
     int OpenCount(std::u16string_view name) const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::map<MutexHandle, std::u16string> handles_;
     MutexHandle nextHandle_ = 1;

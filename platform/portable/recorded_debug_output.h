@@ -11,7 +11,7 @@
 namespace platform::portable {
 
 class RecordedDebugOutput final : public DebugOutput {
-public:
+  public:
     explicit RecordedDebugOutput(Trace* trace = nullptr) : trace_(trace) {}
 
     void Write(std::u16string_view text) override {
@@ -25,7 +25,7 @@ public:
         return lines_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<std::u16string> lines_;
     Trace* trace_;

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "platform/desktop.h"
-#include "platform/shell.h"
 #include "platform/portable/trace.h"
+#include "platform/shell.h"
 
 namespace platform::portable {
 
 class RecordingShell final : public Shell {
-public:
+  public:
     static constexpr std::uint32_t kTaskbarCreated = 0xC0DE;
 
     explicit RecordingShell(Desktop& desktop, Trace* trace = nullptr)
@@ -37,7 +37,7 @@ public:
     std::vector<std::vector<MenuItem>> Menus() const;
     std::vector<std::u16string> Opened() const;
 
-private:
+  private:
     Desktop& desktop_;
     Trace* trace_;
     mutable std::mutex mutex_;

@@ -9,7 +9,7 @@
 namespace platform::portable {
 
 class SharedLibraries final : public Libraries {
-public:
+  public:
     explicit SharedLibraries(Trace* trace = nullptr) : trace_(trace) {}
 
     LibraryHandle Load(std::u16string_view path) override;
@@ -21,7 +21,7 @@ public:
                                                WindowHandle window,
                                                std::optional<std::uint32_t> flags) override;
 
-private:
+  private:
     Trace* trace_;
 };
 

@@ -10,7 +10,7 @@
 namespace platform::portable {
 
 class Trace {
-public:
+  public:
     void Record(std::string event) {
         std::lock_guard lock(mutex_);
         events_.push_back(std::move(event));
@@ -21,7 +21,7 @@ public:
         return events_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<std::string> events_;
 };

@@ -6,7 +6,7 @@
 namespace platform::win32 {
 
 class Desktop final : public platform::Desktop {
-public:
+  public:
     WindowHandle FindWindowByTitle(std::u16string_view title) override;
     bool Post(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam) override;
     WindowHandle CreateHiddenWindow(const WindowSpec& spec, WindowProcedure& procedure) override;

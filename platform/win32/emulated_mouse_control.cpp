@@ -31,8 +31,8 @@ EmulatedMouseControl::EmulatedMouseControl(portable::EmulatedMouse& mouse) : mou
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, kClassName, Wide(emulation::kControlWindowTitle).c_str(), WS_POPUP, 0, 0, 0, 0,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, kClassName, Wide(emulation::kControlWindowTitle).c_str(), WS_POPUP,
+                              0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

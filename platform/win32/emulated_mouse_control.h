@@ -10,13 +10,13 @@
 namespace platform::win32 {
 
 class EmulatedMouseControl {
-public:
+  public:
     explicit EmulatedMouseControl(portable::EmulatedMouse& mouse);
     ~EmulatedMouseControl();
     EmulatedMouseControl(const EmulatedMouseControl&) = delete;
     EmulatedMouseControl& operator=(const EmulatedMouseControl&) = delete;
 
-private:
+  private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Apply(HWND sender, const COPYDATASTRUCT& data);
 

@@ -8,7 +8,7 @@
 namespace platform::win32 {
 
 class SystemShell final : public Shell {
-public:
+  public:
     bool AddTrayIcon(const TrayIconRecord& record) override;
     bool DeleteTrayIcon(const TrayIconRecord& record) override;
     std::uint32_t TaskbarCreatedMessage() override;
@@ -17,7 +17,7 @@ public:
 };
 
 class VersionQuery final : public SystemVersion {
-public:
+  public:
     std::uint32_t MajorVersion() override;
 };
 

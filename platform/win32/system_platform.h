@@ -13,7 +13,7 @@
 namespace platform::win32 {
 
 class SystemPlatform {
-public:
+  public:
     SystemPlatform() : SystemPlatform(nullptr) {}
 
     // The system with other HID devices in place of its own: the emulated
@@ -22,12 +22,20 @@ public:
 
     Platform& Ports() { return ports_; }
 
-private:
+  private:
     explicit SystemPlatform(Hid* devices)
-        : ports_{clock_,   desktop_,   debug_,
-                 instances_, folders_, libraries_,
-                 devices != nullptr ? *devices : hid_, profiles_, shell_,
-                 version_, registry_,  system_} {}
+        : ports_{clock_,
+                 desktop_,
+                 debug_,
+                 instances_,
+                 folders_,
+                 libraries_,
+                 devices != nullptr ? *devices : hid_,
+                 profiles_,
+                 shell_,
+                 version_,
+                 registry_,
+                 system_} {}
 
     SystemClock clock_;
     Desktop desktop_;

@@ -1,6 +1,7 @@
 #include "platform/win32/system_services.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include "platform/win32/text.h"

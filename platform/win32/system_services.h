@@ -11,31 +11,31 @@
 namespace platform::win32 {
 
 class SystemClock final : public Clock {
-public:
+  public:
     std::uint32_t TickCount() override;
     void Sleep(std::uint32_t milliseconds) override;
 };
 
 class DebuggerOutput final : public DebugOutput {
-public:
+  public:
     void Write(std::u16string_view text) override;
 };
 
 class KernelMutexes final : public SingleInstance {
-public:
+  public:
     NamedMutex Create(std::u16string_view name) override;
     void Close(MutexHandle handle) override;
 };
 
 class ShellFolders final : public Folders {
-public:
+  public:
     std::u16string ModuleFolder() override;
     std::optional<std::u16string> RoamingAppData() override;
     bool FileExists(std::u16string_view path) override;
 };
 
 class DynamicLibraries final : public Libraries {
-public:
+  public:
     LibraryHandle Load(std::u16string_view path) override;
     void Free(LibraryHandle library) override;
     std::optional<std::int32_t> CallWithTwoIntegers(LibraryHandle library, const char* function,

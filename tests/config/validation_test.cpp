@@ -1,13 +1,14 @@
 // Bringing a loaded configuration into range: which values are replaced,
 // by what, and what is left alone.
 
+#include "config/validation.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
 
 #include "config/defaults.h"
-#include "config/validation.h"
 
 namespace {
 
@@ -30,23 +31,38 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, GlobalValidation,
     testing::Values(
         GlobalCase{"TotleZeroBecomesOneAndCurrentFollows",
-                   [](GlobalSettings& g) { g.Totle = 0; g.Current = 3; },
-                   [](const GlobalSettings& g) { EXPECT_EQ(g.Totle, 1); EXPECT_EQ(g.Current, 0); }},
+                   [](GlobalSettings& g) {
+                       g.Totle = 0;
+                       g.Current = 3;
+                   },
+                   [](const GlobalSettings& g) {
+                       EXPECT_EQ(g.Totle, 1);
+                       EXPECT_EQ(g.Current, 0);
+                   }},
         GlobalCase{"TotleSevenBecomesOne", [](GlobalSettings& g) { g.Totle = 7; },
                    [](const GlobalSettings& g) { EXPECT_EQ(g.Totle, 1); }},
         GlobalCase{"CurrentEqualToTotleBecomesZero",
-                   [](GlobalSettings& g) { g.Totle = 4; g.Current = 4; g.Active = 3; },
-                   [](const GlobalSettings& g) { EXPECT_EQ(g.Current, 0); EXPECT_EQ(g.Active, 3); }},
+                   [](GlobalSettings& g) {
+                       g.Totle = 4;
+                       g.Current = 4;
+                       g.Active = 3;
+                   },
+                   [](const GlobalSettings& g) {
+                       EXPECT_EQ(g.Current, 0);
+                       EXPECT_EQ(g.Active, 3);
+                   }},
         GlobalCase{"NegativeActiveBecomesZero", [](GlobalSettings& g) { g.Active = -1; },
                    [](const GlobalSettings& g) { EXPECT_EQ(g.Active, 0); }},
         GlobalCase{"SwitchesOutOfRangeBecomeOne",
-                   [](GlobalSettings& g) { g.Show_TrayIcon = 2; g.Show_OSD = 5; },
+                   [](GlobalSettings& g) {
+                       g.Show_TrayIcon = 2;
+                       g.Show_OSD = 5;
+                   },
                    [](const GlobalSettings& g) {
                        EXPECT_EQ(g.Show_TrayIcon, 1);
                        EXPECT_EQ(g.Show_OSD, 1);
                    }},
-        GlobalCase{"LanguageTwoBecomesEnglishSpanishStays",
-                   [](GlobalSettings& g) { g.lan_id = 2; },
+        GlobalCase{"LanguageTwoBecomesEnglishSpanishStays", [](GlobalSettings& g) { g.lan_id = 2; },
                    [](const GlobalSettings& g) { EXPECT_EQ(g.lan_id, 0); }},
         GlobalCase{"SpanishStays", [](GlobalSettings& g) { g.lan_id = 1; },
                    [](const GlobalSettings& g) { EXPECT_EQ(g.lan_id, 1); }},
@@ -56,7 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(g.ProfileIds, (std::array<std::int32_t, 6>{0, 0, 0, 0, 5, 2}));
                    }},
         GlobalCase{"IdsBeyondTotleAreNotLookedAt",
-                   [](GlobalSettings& g) { g.Totle = 2; g.ProfileIds = {1, 9, 9, 9, 9, 9}; },
+                   [](GlobalSettings& g) {
+                       g.Totle = 2;
+                       g.ProfileIds = {1, 9, 9, 9, 9, 9};
+                   },
                    [](const GlobalSettings& g) {
                        EXPECT_EQ(g.ProfileIds, (std::array<std::int32_t, 6>{1, 0, 9, 9, 9, 9}));
                    }}),
@@ -80,16 +99,14 @@ TEST_P(ProfileValidation, ReplacesOnlyWhatIsOutOfRange) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileValidation,
     testing::Values(
-        ProfileCase{"DpiStageSevenStaysEightBecomesThree",
-                    [](ProfileRecord& p) { p.DPI_Cur = 8; },
+        ProfileCase{"DpiStageSevenStaysEightBecomesThree", [](ProfileRecord& p) { p.DPI_Cur = 8; },
                     [](const ProfileRecord& p) { EXPECT_EQ(p.DPI_Cur, 3); }},
         ProfileCase{"DpiStageSevenStays", [](ProfileRecord& p) { p.DPI_Cur = 7; },
                     [](const ProfileRecord& p) { EXPECT_EQ(p.DPI_Cur, 7); }},
         ProfileCase{"DpiValueTakesItsOwnStageDefault",
                     [](ProfileRecord& p) { p.DPI_Value = {0, 1, 2, 11, 10, -1, 3}; },
                     [](const ProfileRecord& p) {
-                        EXPECT_EQ(p.DPI_Value,
-                                  (std::array<std::int32_t, 7>{0, 1, 2, 6, 10, 8, 3}));
+                        EXPECT_EQ(p.DPI_Value, (std::array<std::int32_t, 7>{0, 1, 2, 6, 10, 8, 3}));
                     }},
         ProfileCase{"SpeedsRejectZeroBrightnessAcceptsIt",
                     [](ProfileRecord& p) {

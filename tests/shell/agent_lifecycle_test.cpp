@@ -25,8 +25,8 @@ testing::AssertionResult InOrder(const std::vector<std::string>& events,
         if (next == events.end()) {
             std::string all;
             for (const std::string& event : events) all += "\n  " + event;
-            return testing::AssertionFailure() << "missing or out of order: " << wanted
-                                               << "\nevents:" << all;
+            return testing::AssertionFailure()
+                   << "missing or out of order: " << wanted << "\nevents:" << all;
         }
         ++next;
     }
@@ -36,7 +36,7 @@ testing::AssertionResult InOrder(const std::vector<std::string>& events,
 // Runs the application's message loop on a thread of its own, as the
 // process's main thread would.
 class RunningAgent {
-public:
+  public:
     explicit RunningAgent(CHidApp& app) : thread_([this, &app] { exitCode_ = app.Run(); }) {}
     ~RunningAgent() {
         if (thread_.joinable()) thread_.join();
@@ -46,7 +46,7 @@ public:
         return exitCode_;
     }
 
-private:
+  private:
     int exitCode_ = -1;
     std::thread thread_;
 };
@@ -75,8 +75,7 @@ TEST(AgentStartUp, RunsItsStepsInTheirFixedOrder) {
                                                     "debug: OnCreate over",
                                                 }));
     EXPECT_EQ(session.trace.Events().back(), "debug: OnCreate over");
-    EXPECT_EQ(session.desktop.ExtendedStyleOf(window.GetSafeHwnd()),
-              platform::kExStyleToolWindow);
+    EXPECT_EQ(session.desktop.ExtendedStyleOf(window.GetSafeHwnd()), platform::kExStyleToolWindow);
     EXPECT_EQ(session.desktop.CountWindowsTitled(kAgentWindowTitle), 1u);
 }
 
@@ -133,9 +132,9 @@ TEST(AgentProcess, ASecondInstanceLeavesAtOnceAndTheFirstEndsCleanly) {
     const std::vector<PostedMessage> toCompanion = session.desktop.ReceivedBy(companion);
     ASSERT_FALSE(toCompanion.empty());
     EXPECT_EQ(toCompanion.back(), (PostedMessage{platform::kMsgCommand, 0xFFFFFFFFu, 0}));
-    EXPECT_EQ(session.desktop.ReceivedBy(osd),
-              (std::vector<PostedMessage>{{platform::kMsgDestroy, 0, 0},
-                                          {platform::kMsgClose, 0, 0}}));
+    EXPECT_EQ(
+        session.desktop.ReceivedBy(osd),
+        (std::vector<PostedMessage>{{platform::kMsgDestroy, 0, 0}, {platform::kMsgClose, 0, 0}}));
 }
 
 TEST(AgentProcess, EndsWithAnErrorWhenItsWindowCannotBeCreated) {

@@ -40,8 +40,8 @@ AgentPlatform::AgentPlatform(Session& session, std::optional<std::u16string> roa
       shell(session.desktop, &session.trace),
       registry(&session.trace),
       system(&session.trace),
-      ports{clock,   session.desktop, debug,         session.mutexes,
-            folders, libraries,       session.mouse, profiles, shell, version, registry, system} {}
+      ports{clock,         session.desktop, debug, session.mutexes, folders,  libraries,
+            session.mouse, profiles,        shell, version,         registry, system} {}
 
 Session::Session() {
     const std::filesystem::path roaming = home.Path() / "AppData" / "Roaming";
@@ -51,7 +51,9 @@ Session::Session() {
     moduleFolder = AgentPath(home.Path() / "Program");
 }
 
-std::u16string Session::ConfigPath() const { return appData + u"\\kavrim\\Gamingmouse\\GamingMouse"; }
+std::u16string Session::ConfigPath() const {
+    return appData + u"\\kavrim\\Gamingmouse\\GamingMouse";
+}
 
 std::filesystem::path Session::ConfigFile() const { return NativePath(ConfigPath()); }
 

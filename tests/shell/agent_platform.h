@@ -26,7 +26,7 @@ using namespace platform::portable;
 
 // A fresh folder below the system's temporary folder, removed afterwards.
 class TemporaryFolder {
-public:
+  public:
     TemporaryFolder();
     ~TemporaryFolder();
     TemporaryFolder(const TemporaryFolder&) = delete;
@@ -34,7 +34,7 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

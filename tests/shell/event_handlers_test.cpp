@@ -123,7 +123,8 @@ TEST_F(AgentEvents, ADpiStageIsRecordedInTheActiveProfileAndPassedOn) {
     EXPECT_EQ(Send(WM_DEVICE_DPI_STAGE, 3), 1);
     EXPECT_EQ(window->ActiveProfile.DPI_Cur, 3);
     EXPECT_EQ(FileInt(u"Profile2Setting", u"DPI_Cur"), 3);
-    EXPECT_EQ(TakeCompanionMessages(), (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 2, 2}}));
+    EXPECT_EQ(TakeCompanionMessages(),
+              (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 2, 2}}));
 }
 
 TEST_F(AgentEvents, ADpiStageGoesToTheSectionOfTheActiveProfileAfterAReorder) {
@@ -136,7 +137,8 @@ TEST_F(AgentEvents, ADpiStageGoesToTheSectionOfTheActiveProfileAfterAReorder) {
     Send(WM_DEVICE_DPI_STAGE, 6);
     EXPECT_EQ(FileInt(u"Profile0Setting", u"DPI_Cur"), 6);
     EXPECT_EQ(FileInt(u"Profile1Setting", u"DPI_Cur"), -12345);  // slot 0's section: untouched
-    EXPECT_EQ(TakeCompanionMessages(), (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 1, 5}}));
+    EXPECT_EQ(TakeCompanionMessages(),
+              (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 1, 5}}));
 }
 
 TEST_F(AgentEvents, TheMouseDpiButtonReachesTheCompanionThroughTheListener) {
@@ -146,7 +148,8 @@ TEST_F(AgentEvents, TheMouseDpiButtonReachesTheCompanionThroughTheListener) {
     ASSERT_TRUE(session.desktop.WaitForMessage(std::chrono::seconds(5)));
     session.desktop.DispatchPending();
     EXPECT_EQ(FileInt(u"Profile0Setting", u"DPI_Cur"), 4);
-    EXPECT_EQ(TakeCompanionMessages(), (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 0, 3}}));
+    EXPECT_EQ(TakeCompanionMessages(),
+              (std::vector<PostedMessage>{{WM_COMPANION_DPI_STAGE, 0, 3}}));
 }
 
 TEST_F(AgentEvents, ApplyAllReloadsTheFileAndUploadsTheActiveProfile) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "running_agent.h"
+
+#include <gtest/gtest.h>
 
 #include "config/ini_file.h"
 
@@ -24,8 +24,8 @@ platform::LResult AgentWindowTest::Send(std::uint32_t message, platform::WParam 
 
 std::vector<PostedMessage> AgentWindowTest::TakeCompanionMessages() {
     const std::vector<PostedMessage> all = session.desktop.ReceivedBy(companion);
-    std::vector<PostedMessage> fresh(all.begin() + static_cast<std::ptrdiff_t>(companionMessagesRead),
-                                     all.end());
+    std::vector<PostedMessage> fresh(
+        all.begin() + static_cast<std::ptrdiff_t>(companionMessagesRead), all.end());
     companionMessagesRead = all.size();
     return fresh;
 }

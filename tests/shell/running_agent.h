@@ -2,6 +2,8 @@
 // One agent window, started in a session with the mouse plugged in, and what
 // a test needs to drive it with messages and read what it did.
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "agent_platform.h"
@@ -10,7 +12,7 @@
 namespace agent_test {
 
 class AgentWindowTest : public testing::Test {
-protected:
+  protected:
     // Starts the agent window (on `agent`, made here unless the test made it
     // first), with the configuration program's window present when `withCompanion`.
     void StartAgent(bool withCompanion = true);

@@ -13,7 +13,7 @@ namespace agent_test {
 namespace {
 
 class TrayIcon : public AgentWindowTest {
-protected:
+  protected:
     void WriteMenuFile(const char* name, const char* open, const char* hide) {
         const std::filesystem::path folder = NativePath(session.moduleFolder) / "Lan";
         std::filesystem::create_directories(folder);

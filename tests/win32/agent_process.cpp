@@ -21,8 +21,8 @@ Process::Process(const std::wstring& commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     std::wstring mutableLine = commandLine;
-    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info_)) {
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info_)) {
         info_ = {};
     }
 }
@@ -105,8 +105,8 @@ void PeerWindows::Run(std::vector<std::wstring> titles) {
     windowClass.lpszClassName = L"AgentTestPeer";
     RegisterClassW(&windowClass);
     for (const std::wstring& title : titles) {
-        HWND window = CreateWindowExW(0, L"AgentTestPeer", title.c_str(), WS_POPUP, 0, 0, 10,
-                                      10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        HWND window = CreateWindowExW(0, L"AgentTestPeer", title.c_str(), WS_POPUP, 0, 0, 10, 10,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         std::lock_guard lock(mutex_);
         windows_.emplace_back(window, title);
     }

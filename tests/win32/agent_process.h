@@ -16,7 +16,7 @@ namespace agent_test {
 
 // A started program; the handle is closed on destruction.
 class Process {
-public:
+  public:
     explicit Process(const std::wstring& commandLine);
     ~Process();
     Process(const Process&) = delete;
@@ -26,7 +26,7 @@ public:
     // The exit code, or STILL_ACTIVE when the program still runs after the wait.
     DWORD WaitForExit(std::chrono::milliseconds timeout);
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 
@@ -51,7 +51,7 @@ struct Received {
 // Windows of other programs (the configuration program, the on-screen
 // display), run on a thread of their own, recording every posted message.
 class PeerWindows {
-public:
+  public:
     explicit PeerWindows(std::vector<std::wstring> titles);
     ~PeerWindows();
     PeerWindows(const PeerWindows&) = delete;
@@ -63,7 +63,7 @@ public:
     bool WaitForMessages(const std::wstring& title, std::size_t count,
                          std::chrono::milliseconds timeout) const;
 
-private:
+  private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Run(std::vector<std::wstring> titles);
 

@@ -2,10 +2,10 @@
 // emulated mouse with a stand-in configuration program, and the real agent on
 // a machine without the mouse.
 
-#include <windows.h>
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shlobj.h>
 
 #include <filesystem>
 #include <fstream>
@@ -44,8 +44,8 @@ void WriteFileValue(const wchar_t* section, const wchar_t* key, const wchar_t* v
 std::wstring MouseRegistryValue(const wchar_t* name) {
     wchar_t text[64] = {};
     DWORD size = sizeof text;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Mouse", name, RRF_RT_REG_SZ, nullptr,
-                     text, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Mouse", name, RRF_RT_REG_SZ, nullptr, text,
+                     &size) != ERROR_SUCCESS) {
         return L"";
     }
     return text;
@@ -60,13 +60,13 @@ UINT WheelScrollLines() {
 // One agent program copied into a folder of its own, beside a stand-in
 // configuration program, and started; closed at the end.
 class AgentInFolder {
-public:
+  public:
     AgentInFolder(const std::string& agentExe, bool withCompanionProgram) {
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
-        folder_ = std::filesystem::path(temp) /
-                  (L"gm-agent-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                   std::to_wstring(GetTickCount()));
+        folder_ =
+            std::filesystem::path(temp) / (L"gm-agent-" + std::to_wstring(GetCurrentProcessId()) +
+                                           L"-" + std::to_wstring(GetTickCount()));
         std::filesystem::create_directories(folder_);
         const std::filesystem::path agent = folder_ / L"agent.exe";
         CopyFileW(agent_test::WindowsPath(agentExe).c_str(), agent.c_str(), FALSE);
@@ -85,7 +85,8 @@ public:
         window_ = agent_test::WaitForWindow(kAgentTitle, 20s);
         // The window exists from the start of its creation; the file's Device
         // key is written near the end of the start-up sequence.
-        started_ = window_ != nullptr && WaitUntil([] { return FileInt(L"Setting", L"Device") >= 0; }, 20s);
+        started_ = window_ != nullptr &&
+                   WaitUntil([] { return FileInt(L"Setting", L"Device") >= 0; }, 20s);
     }
 
     ~AgentInFolder() {
@@ -130,7 +131,7 @@ public:
         PostMessageW(window_, message, wParam, lParam);
     }
 
-private:
+  private:
     std::filesystem::path folder_;
     std::unique_ptr<Process> process_;
     HWND window_ = nullptr;
@@ -140,7 +141,7 @@ private:
 std::string Dump() { return platform::win32::DumpMouseReports().value_or(""); }
 
 class EmulatedAgent : public testing::Test {
-protected:
+  protected:
     AgentInFolder agent{GM_EMULATED_AGENT_EXE, true};
 };
 
@@ -223,8 +224,8 @@ TEST(EmulatedAgentWithCompanionRunning, ReloadIsPostedAndTheCompanionNotStartedA
 }
 
 TEST(RealAgent, WithoutTheMouseRecordsItAbsentAndStillAppliesThePointerSettings) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Mouse", L"DoubleClickSpeed", REG_SZ,
-                    L"500", 8);
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Mouse", L"DoubleClickSpeed", REG_SZ, L"500",
+                    8);
     AgentInFolder agent(GM_AGENT_EXE, true);
     ASSERT_TRUE(agent.Started());
     EXPECT_EQ(FileInt(L"Setting", L"Device"), 0);

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <windows.h>
+
 #include <winternl.h>
 
 #include <chrono>
