@@ -44,8 +44,8 @@ class EmulatedMouse::Reading final : public PendingRead {
 };
 
 EmulatedMouse::EmulatedMouse(platform::Desktop& desktop, HidDeviceDescription mouse,
-                             const MouseReports& reports)
-    : desktop_(desktop), devices_{{std::move(mouse), true}}, firmware_(reports) {}
+                             const MouseReports& reports, Trace* trace)
+    : desktop_(desktop), devices_{{std::move(mouse), true}}, firmware_(reports), trace_(trace) {}
 
 int EmulatedMouse::AddDevice(HidDeviceDescription description) {
     std::lock_guard lock(mutex_);
@@ -263,12 +263,14 @@ std::optional<HidAttributes> EmulatedMouse::Attributes(HidHandle handle) {
 }
 
 bool EmulatedMouse::SetFeature(HidHandle handle, const std::uint8_t* report, int length) {
+    if (trace_) trace_->Record("hid: set feature " + std::to_string(report[0]));
     std::lock_guard lock(mutex_);
     return Transfer(handle, length, refuseSets_, "SetFeature") != nullptr &&
            firmware_.SetFeature(report, length);
 }
 
 bool EmulatedMouse::GetFeature(HidHandle handle, std::uint8_t* report, int length) {
+    if (trace_) trace_->Record("hid: get feature " + std::to_string(report[0]));
     std::lock_guard lock(mutex_);
     return Transfer(handle, length, refuseGets_, "GetFeature") != nullptr &&
            firmware_.GetFeature(report, length);
@@ -316,6 +318,7 @@ void EmulatedMouse::CancelReads(HidHandle handle) {
 }
 
 std::uintptr_t EmulatedMouse::RegisterNotifications(WindowHandle window) {
+    if (trace_) trace_->Record("hid: register notifications");
     std::lock_guard lock(mutex_);
     if (refuseNotifications_) return 0;
     notified_.push_back(window);

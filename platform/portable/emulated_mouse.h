@@ -16,6 +16,7 @@
 #include "platform/hid.h"
 #include "platform/portable/hid_device_description.h"
 #include "platform/portable/mouse_firmware.h"
+#include "platform/portable/trace.h"
 
 namespace platform::portable {
 
@@ -27,7 +28,7 @@ class EmulatedMouse final : public Hid {
     // notifications are told of every plug and unplug through `desktop`.
     explicit EmulatedMouse(platform::Desktop& desktop,
                            HidDeviceDescription mouse = GamingMouseDescription(),
-                           const MouseReports& reports = {});
+                           const MouseReports& reports = {}, Trace* trace = nullptr);
 
     // Plugs in another device, listed after those already known; its number.
     int AddDevice(HidDeviceDescription description);
@@ -123,6 +124,7 @@ class EmulatedMouse final : public Hid {
     int shortReads_ = 0;
     bool unplugDuringTransfer_ = false;
     bool refuseNotifications_ = false;
+    Trace* trace_;
 };
 
 }  // namespace platform::portable

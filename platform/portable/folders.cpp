@@ -12,6 +12,7 @@ std::optional<std::u16string> Folders::RoamingAppData() {
 }
 
 bool Folders::FileExists(std::u16string_view path) {
+    if (trace_) trace_->Record("folders: file exists");
     std::error_code error;
     return std::filesystem::exists(NativePath(path), error);
 }

@@ -149,6 +149,10 @@ bool PrivateProfile::GetStruct(std::u16string_view path, std::u16string_view sec
 
 bool PrivateProfile::WriteString(std::u16string_view path, std::u16string_view section,
                                  std::u16string_view key, std::u16string_view value) {
+    if (trace_) {
+        trace_->Record("profile: write " + std::string(section.begin(), section.end()) + " " +
+                       std::string(key.begin(), key.end()));
+    }
     std::lock_guard lock(mutex_);
     path = UpToNul(path);
     try {

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "platform/portable/profile_document.h"
+#include "platform/portable/trace.h"
 #include "platform/private_profile.h"
 
 namespace platform::portable {
@@ -34,6 +35,8 @@ struct LoadedProfileFile {
 
 class PrivateProfile final : public platform::PrivateProfile {
   public:
+    explicit PrivateProfile(Trace* trace = nullptr) : trace_(trace) {}
+
     std::int32_t GetInt(std::u16string_view path, std::u16string_view section,
                         std::u16string_view key, std::int32_t defaultValue) override;
     std::u16string GetString(std::u16string_view path, std::u16string_view section,
@@ -61,6 +64,7 @@ class PrivateProfile final : public platform::PrivateProfile {
 
     std::mutex mutex_;
     std::optional<LoadedFile> loaded_;
+    Trace* trace_;
 };
 
 }  // namespace platform::portable

@@ -67,11 +67,26 @@ TEST(AgentStartUp, RunsItsStepsInTheirFixedOrder) {
     CMyWnd window(agent.ports);
     ASSERT_TRUE(window.CreateAgentWindow());
 
+    // A new configuration file is created before the mouse is read back into
+    // it; the configuration program starts and Device is written after the
+    // mouse answered; the pointer settings come last.
     EXPECT_TRUE(InOrder(session.trace.Events(), {
                                                     "desktop: set title",
                                                     "folders: application data",
+                                                    "hid: register notifications",
                                                     "libraries: load wtsapi32.dll",
+                                                    "folders: file exists",
+                                                    "profile: write Setting Totle",
                                                     "desktop: set extended style",
+                                                    "hid: get feature 3",
+                                                    "hid: get feature 4",
+                                                    "profile: write Profile0Setting GroupID",
+                                                    "shell: open",
+                                                    "profile: write Setting Device",
+                                                    "shell: add icon",
+                                                    "debug: RefreshDoubleClickSpeed\n",
+                                                    "debug: RefreshMouseMoveSpeed\n",
+                                                    "debug: RefreshScrollLine\n",
                                                     "debug: OnCreate over",
                                                 }));
     EXPECT_EQ(session.trace.Events().back(), "debug: OnCreate over");

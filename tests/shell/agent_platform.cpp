@@ -37,6 +37,7 @@ AgentPlatform::AgentPlatform(Session& session, std::optional<std::u16string> roa
     : debug(&session.trace),
       folders(session.moduleFolder, std::move(roamingAppData), &session.trace),
       libraries(&session.trace),
+      profiles(&session.trace),
       shell(session.desktop, &session.trace),
       registry(&session.trace),
       system(&session.trace),

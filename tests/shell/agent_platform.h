@@ -57,7 +57,7 @@ struct Session {
     Trace trace;
     Desktop desktop{&trace};
     MutexRegistry mutexes;
-    EmulatedMouse mouse{desktop, GamingMouseDescription(), DefaultMouseReports()};
+    EmulatedMouse mouse{desktop, GamingMouseDescription(), DefaultMouseReports(), &trace};
 };
 
 // The ports of one agent process in the session.

@@ -196,5 +196,25 @@ TEST_F(AgentEvents, OtherTimersOnlyGetDefaultProcessing) {
     EXPECT_FALSE(session.desktop.TimerPeriod(window->GetSafeHwnd(), 100002).has_value());
 }
 
+class AgentStartUpCases : public AgentWindowTest {};
+
+TEST_F(AgentStartUpCases, WithoutTheMouseNothingStartsButThePointerSettingsApply) {
+    session.mouse.Unplug();
+    StartAgent(/*withCompanion=*/false);
+    EXPECT_EQ(FileInt(u"Setting", u"Device"), 0);
+    EXPECT_TRUE(agent->shell.Opened().empty());
+    EXPECT_EQ(agent->shell.AddCount(), 0);
+    EXPECT_EQ(agent->debug.Lines().back(), u"OnCreate over");
+    EXPECT_EQ(agent->system.DoubleClickTime(), 680u);
+}
+
+TEST_F(AgentStartUpCases, WithTheIconSwitchedOffTheCompanionStillStarts) {
+    WriteFileInt(u"Setting", u"Show_TrayIcon", 0);
+    StartAgent(/*withCompanion=*/false);
+    EXPECT_EQ(FileInt(u"Setting", u"Device"), 1);
+    EXPECT_EQ(agent->shell.Opened().size(), 1u);
+    EXPECT_EQ(agent->shell.AddCount(), 0);
+}
+
 }  // namespace
 }  // namespace agent_test
