@@ -10,10 +10,15 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 mkdir -p "$(dirname "$WINEPREFIX")"
 
-# The server is started here, detached from our output: one started by wine
-# itself would inherit the caller's pipes and keep a test runner waiting.
-# It stays up 30 s after its last program, so the next start is fast.
-start_server() { wineserver -p 30 </dev/null >/dev/null 2>&1 || true; }
+# The server and Wine's services are started here, detached from our output:
+# started by the program under test, they would inherit its pipes and keep a
+# test runner waiting for them as long as they run. The server answers 0 only
+# when it was not running yet.
+start_server() {
+  if wineserver -p 30 </dev/null >/dev/null 2>&1; then
+    wineboot </dev/null >/dev/null 2>&1 || true
+  fi
+}
 
 # A new prefix, with the null display driver so that hidden windows work
 # without a display.
@@ -26,7 +31,6 @@ create_prefix() {
   touch "$WINEPREFIX/.gm-ready"
 }
 
-start_server
 (
   flock 9
   # The lock's descriptor is closed for Wine's own processes: a server that
