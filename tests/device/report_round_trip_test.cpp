@@ -10,7 +10,7 @@
 // - the repeat count travels only in repeat mode 1, held to 1..15;
 // - plain actions keep only their code; codes without entries read back as
 //   0xAB, and the last slot always as 0xA1.
-// The generator leaves out what the Parts say is lost in other ways: a delay
+// The generator leaves out what the reports cannot carry back at all: a delay
 // that follows nothing, key codes without a usage or with one above a byte,
 // and 0xA7 macros whose third step is not a two-byte step.
 
