@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <climits>  // WHEEL_PAGESCROLL is UINT_MAX, and the header does not include it
+
 namespace platform::win32 {
 
 static_assert(kUpdateProfile == SPIF_UPDATEINIFILE && kSendChange == SPIF_SENDCHANGE);
