@@ -110,11 +110,6 @@ WindowHandle Desktop::AddPeerWindow(std::u16string title) {
     return handle;
 }
 
-void Desktop::RemovePeerWindow(WindowHandle window) {
-    std::lock_guard lock(mutex_);
-    windows_.erase(window);
-}
-
 std::vector<PostedMessage> Desktop::ReceivedBy(WindowHandle window) const {
     std::lock_guard lock(mutex_);
     const auto found = windows_.find(window);
@@ -151,11 +146,6 @@ bool Desktop::DispatchOne() {
                              next.message.lParam);
     }
     return true;
-}
-
-std::optional<int> Desktop::QuitCode() const {
-    std::lock_guard lock(mutex_);
-    return quitCode_;
 }
 
 std::size_t Desktop::CountWindowsTitled(std::u16string_view title) const {

@@ -40,7 +40,6 @@ class Desktop final : public platform::Desktop {
 
     // A window of another program; what is posted to it is recorded, in order.
     WindowHandle AddPeerWindow(std::u16string title);
-    void RemovePeerWindow(WindowHandle window);
     std::vector<PostedMessage> ReceivedBy(WindowHandle window) const;
 
     // Delivers a message at once on the calling thread and returns the
@@ -54,7 +53,6 @@ class Desktop final : public platform::Desktop {
     // Blocks until a message is queued or the time-out passes; true if one is.
     bool WaitForMessage(std::chrono::milliseconds timeout);
 
-    std::optional<int> QuitCode() const;
     std::size_t CountWindowsTitled(std::u16string_view title) const;
     std::optional<std::uint32_t> ExtendedStyleOf(WindowHandle window) const;
     // The period of a timer set on the window; tests post its WM_TIMER themselves.

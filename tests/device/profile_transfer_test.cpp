@@ -70,11 +70,6 @@ std::vector<std::uint8_t> ButtonReportOf(const ProfileRecord& profile) {
 class TransferTest : public LinkTest {
   protected:
     using LinkTest::LinkTest;
-    void TearDown() override {
-        DestroyLink();
-        EXPECT_EQ(mouse_.OpenHandleCount(), 0);
-        EXPECT_THAT(mouse_.Misuses(), IsEmpty());
-    }
 
     int FeatureCollection() {
         const auto target = TargetOf(Link().FeatureHandle());

@@ -56,6 +56,4 @@ std::u16string Session::ConfigPath() const {
     return appData + u"\\kavrim\\Gamingmouse\\GamingMouse";
 }
 
-std::filesystem::path Session::ConfigFile() const { return NativePath(ConfigPath()); }
-
 }  // namespace agent_test

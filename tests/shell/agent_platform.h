@@ -47,9 +47,8 @@ MouseReports DefaultMouseReports();
 struct Session {
     Session();
 
-    // The configuration file as the agent names it, and as this machine does.
+    // The configuration file as the agent names it.
     std::u16string ConfigPath() const;
-    std::filesystem::path ConfigFile() const;
 
     TemporaryFolder home;
     std::u16string appData;
